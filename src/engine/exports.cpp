@@ -1,0 +1,117 @@
+// Every function the host calls. Each export catches everything, turns null
+// texts into empty ones, takes the state lock where it touches contest state,
+// and hands over to a plain core function.
+//
+// On Windows the module-definition file exports each function under its plain
+// alias, its declared name and its decorated C++ name; the Linux build exports
+// the same plain names below.
+
+#include <mutex>
+#include <type_traits>
+
+#include "engine/boundary.h"
+#include "engine/contest_state.h"
+#include "engine/identification.h"
+#include "engine/plugin_exports.h"
+
+#if defined(_WIN32)
+#define STATS_EXPORT
+#else
+#define STATS_EXPORT __attribute__((visibility("default")))
+#endif
+
+namespace {
+// Returned by GetResult0 until the score summary exists; lives as long as the module.
+const char kNoSummary[] = "";
+}  // namespace
+
+extern "C" {
+
+STATS_EXPORT int STATS_CALL AddData0(const char*, const char*, COleDateTime*, COleDateTime*,
+                                     COleDateTime*, COleDateTime*, unsigned int, unsigned int,
+                                     const char*, const char*, const char*, const char*,
+                                     const char*, const char*, const char*, const char*,
+                                     const char*, const char*, const char*, const char*,
+                                     const char*, const char*, const char*, int, int, int, double,
+                                     double, const char*, const char*, const char*, const char*,
+                                     const char*) {
+    // Scoring arrives with the engine; until then nothing is taken into the log.
+    return 0;
+}
+
+STATS_EXPORT int STATS_CALL RemoveData0(const char*, const char*, COleDateTime*, COleDateTime*,
+                                        COleDateTime*, COleDateTime*, unsigned int, unsigned int,
+                                        const char*, const char*, const char*, const char*,
+                                        const char*, const char*, const char*, const char*,
+                                        const char*, const char*, const char*, const char*,
+                                        const char*, const char*, const char*, int, int, int,
+                                        double, double, const char*, const char*, const char*,
+                                        const char*, const char*) {
+    return 1;
+}
+
+STATS_EXPORT int STATS_CALL ResetStats0(const char*, int, const char*, COleDateTime*,
+                                        COleDateTime*, const char*, const char*, const char*,
+                                        const char*, const char*, const char*, const char*,
+                                        const char*, const char*, const char*, int, int, int,
+                                        double, double, const char*, const char*, const char*) {
+    return 1;
+}
+
+STATS_EXPORT int STATS_CALL CheckCallFunc0(const char*, unsigned int, unsigned int, const char*,
+                                           const char*, const char*, const char*, const char*,
+                                           const char*, const char*, const char*, const char*,
+                                           const char*, const char*, int, int, int, double,
+                                           double, const char*, const char*, const char*,
+                                           const char*, const char*, const char*, const char*,
+                                           char*, char*) {
+    return 4;  // cannot be checked
+}
+
+STATS_EXPORT int STATS_CALL StatsIsValidExchg0(const char*, const char*, const char*, const char*,
+                                               int, int, int) {
+    return 0;
+}
+
+// Also exported as GetExchgCount0 and StatsGetExchgCount0: with the caller
+// removing the arguments, one body serves both signatures.
+STATS_EXPORT int STATS_CALL GetNumberOfSets() { return 1; }
+
+STATS_EXPORT const char* STATS_CALL GetSetName(int set) {
+    return Guarded<const char*>(kNoSummary, [&] { return ContestSetName(set); });
+}
+
+STATS_EXPORT const char* STATS_CALL GetResult0(int*) { return kNoSummary; }
+
+STATS_EXPORT void STATS_CALL SetupSet0() {
+    GuardedVoid([] { ShowNoSetupMessage(); });
+}
+
+STATS_EXPORT unsigned long STATS_CALL setVersion(const char*) {
+    GuardedVoid([] {
+        std::lock_guard<std::mutex> hold(g_stateLock);
+        RequestHtmlResult();
+    });
+    return 0;
+}
+
+#if !defined(_WIN32)
+STATS_EXPORT CheckCallFn CheckCall0 __attribute__((alias("CheckCallFunc0")));
+STATS_EXPORT IsValidExchgFn IsValidExchg0 __attribute__((alias("StatsIsValidExchg0")));
+STATS_EXPORT GetNumberOfSetsFn GetExchgCount0 __attribute__((alias("GetNumberOfSets")));
+STATS_EXPORT GetNumberOfSetsFn StatsGetExchgCount0 __attribute__((alias("GetNumberOfSets")));
+#endif
+
+}  // extern "C"
+
+// The definitions above must keep the exact signatures the host is built against.
+static_assert(std::is_same_v<decltype(AddData0), AddDataFn>);
+static_assert(std::is_same_v<decltype(RemoveData0), RemoveDataFn>);
+static_assert(std::is_same_v<decltype(ResetStats0), ResetStatsFn>);
+static_assert(std::is_same_v<decltype(CheckCallFunc0), CheckCallFn>);
+static_assert(std::is_same_v<decltype(StatsIsValidExchg0), IsValidExchgFn>);
+static_assert(std::is_same_v<decltype(GetNumberOfSets), GetNumberOfSetsFn>);
+static_assert(std::is_same_v<decltype(GetSetName), GetSetNameFn>);
+static_assert(std::is_same_v<decltype(GetResult0), GetResultFn>);
+static_assert(std::is_same_v<decltype(SetupSet0), SetupSetFn>);
+static_assert(std::is_same_v<decltype(setVersion), SetVersionFn>);

@@ -1,0 +1,32 @@
+#pragma once
+// The operating-system seam: everything the core needs that only Windows has.
+// win32/ implements it with the real system calls; posix/ is a headless
+// stand-in for the Linux build that never blocks and never shows anything.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Private-profile (INI) access with the system's rules: section and key match
+// ignoring case; a missing key gives the default; at most bufferSize - 1
+// characters come back. A relative file name with a folder resolves against the
+// current directory.
+std::string ReadProfileString(const std::string& file, const std::string& section,
+                              const std::string& key, const std::string& defaultValue,
+                              std::size_t bufferSize);
+// Creates the file and the section when missing. Returns false when the file
+// could not be written (callers treat settings writes as best-effort).
+bool WriteProfileString(const std::string& file, const std::string& section,
+                        const std::string& key, const std::string& value);
+
+// Names (without folder) of the entries matching a wildcard pattern such as
+// "C:\Zolt\*.ini", in the order the system lists them; empty when none match.
+std::vector<std::string> FindFileNames(const std::string& pattern);
+
+// A modal OK message box owned by no window; a null caption takes the system's
+// default one. Returns when the operator has closed it.
+void ShowMessageBox(const std::string& text, const char* caption);
+
+}  // namespace platform
