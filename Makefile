@@ -5,12 +5,13 @@
 
 JOBS ?= $(shell nproc)
 
-.PHONY: demo test tools native win32 clean
+.PHONY: demo test tools native native-asan win32 clean
 
 demo: tools win32
 	scripts/demo
 
-test: tools native win32
+test: tools native native-asan win32
+	ctest --test-dir build/native-asan --output-on-failure -j$(JOBS)
 	ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
 tools:
@@ -19,6 +20,10 @@ tools:
 native:
 	cmake --preset native >/dev/null
 	cmake --build --preset native -j$(JOBS)
+
+native-asan:
+	cmake --preset native-asan >/dev/null
+	cmake --build --preset native-asan -j$(JOBS)
 
 win32:
 	cmake --preset win32 >/dev/null

@@ -23,17 +23,17 @@ extern std::mutex g_stateLock;
 extern const CContestRules g_bands;  // accepted bands, from kBandNames
 extern const CContestRules g_modes;  // accepted modes, from kModeNames
 
-extern std::vector<CInfo> g_log;  // every QSO taken, in order of arrival
-extern StringList g_workedBands;  // distinct band texts in order of first use
+extern std::vector<CInfo> g_log;                       // every QSO taken, in order of arrival
+extern StringList g_workedBands;                       // distinct band texts in order of first use
 extern std::array<StringList, kBandCount> g_bandRows;  // statistics rows: label + 4 cells
 extern std::array<StringList, kMultiplierListCount> g_multipliers;  // band * 2 + mode
 
-extern int g_clubMember;      // the operator is a club member ("setup_KVZ")
-extern int g_htmlResult;      // set by setVersion: the summary comes back as HTML
-extern int g_exportMode;      // export request of the last ResetStats0
-extern int g_russianUi;       // the operator's own prefix is a Russian-speaking one
-extern int g_badQsoCount;     // rejected lines in the bad-QSO file
-extern int g_updatePending;   // the call check may post the next window update
+extern int g_clubMember;     // the operator is a club member ("setup_KVZ")
+extern int g_htmlResult;     // set by setVersion: the summary comes back as HTML
+extern int g_exportMode;     // export request of the last ResetStats0
+extern int g_russianUi;      // the operator's own prefix is a Russian-speaking one
+extern int g_badQsoCount;    // rejected lines in the bad-QSO file
+extern int g_updatePending;  // the call check may post the next window update
 
 extern std::string g_stationCall;
 extern std::string g_ownContinent;

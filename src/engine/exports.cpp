@@ -50,21 +50,20 @@ STATS_EXPORT int STATS_CALL RemoveData0(const char*, const char*, COleDateTime*,
     return 1;
 }
 
-STATS_EXPORT int STATS_CALL ResetStats0(const char*, int, const char*, COleDateTime*,
-                                        COleDateTime*, const char*, const char*, const char*,
+STATS_EXPORT int STATS_CALL ResetStats0(const char*, int, const char*, COleDateTime*, COleDateTime*,
                                         const char*, const char*, const char*, const char*,
-                                        const char*, const char*, const char*, int, int, int,
-                                        double, double, const char*, const char*, const char*) {
+                                        const char*, const char*, const char*, const char*,
+                                        const char*, const char*, int, int, int, double, double,
+                                        const char*, const char*, const char*) {
     return 1;
 }
 
 STATS_EXPORT int STATS_CALL CheckCallFunc0(const char*, unsigned int, unsigned int, const char*,
                                            const char*, const char*, const char*, const char*,
                                            const char*, const char*, const char*, const char*,
-                                           const char*, const char*, int, int, int, double,
-                                           double, const char*, const char*, const char*,
+                                           const char*, const char*, int, int, int, double, double,
                                            const char*, const char*, const char*, const char*,
-                                           char*, char*) {
+                                           const char*, const char*, const char*, char*, char*) {
     return 4;  // cannot be checked
 }
 
@@ -75,13 +74,17 @@ STATS_EXPORT int STATS_CALL StatsIsValidExchg0(const char*, const char*, const c
 
 // Also exported as GetExchgCount0 and StatsGetExchgCount0: with the caller
 // removing the arguments, one body serves both signatures.
-STATS_EXPORT int STATS_CALL GetNumberOfSets() { return 1; }
+STATS_EXPORT int STATS_CALL GetNumberOfSets() {
+    return 1;
+}
 
 STATS_EXPORT const char* STATS_CALL GetSetName(int set) {
     return Guarded<const char*>(kNoSummary, [&] { return ContestSetName(set); });
 }
 
-STATS_EXPORT const char* STATS_CALL GetResult0(int*) { return kNoSummary; }
+STATS_EXPORT const char* STATS_CALL GetResult0(int*) {
+    return kNoSummary;
+}
 
 STATS_EXPORT void STATS_CALL SetupSet0() {
     GuardedVoid([] { ShowNoSetupMessage(); });

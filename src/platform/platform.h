@@ -18,8 +18,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
                               std::size_t bufferSize);
 // Creates the file and the section when missing. Returns false when the file
 // could not be written (callers treat settings writes as best-effort).
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value);
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 // Names (without folder) of the entries matching a wildcard pattern such as
 // "C:\Zolt\*.ini", in the order the system lists them; empty when none match.

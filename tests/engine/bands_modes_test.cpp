@@ -10,8 +10,8 @@ TEST(BandIndex, FollowsTheBandPlanExactly) {
     const struct {
         const char* band;
         int index;
-    } cases[] = {{"160m", 0}, {"80m", 1}, {"40m", 2}, {"20m", 3}, {"15m", 4},
-                 {"10m", 5},  {"80M", -1}, {"", -1},  {"30m", -1}, {"6m", -1}};
+    } cases[] = {{"160m", 0}, {"80m", 1},  {"40m", 2}, {"20m", 3},  {"15m", 4},
+                 {"10m", 5},  {"80M", -1}, {"", -1},   {"30m", -1}, {"6m", -1}};
     for (const auto& c : cases) {
         EXPECT_EQ(BandIndex(c.band), c.index) << c.band;
     }

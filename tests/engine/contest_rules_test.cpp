@@ -25,19 +25,15 @@ std::string CaseName(const testing::TestParamInfo<MembershipCase>& info) {
     return std::to_string(info.index) + (info.param.member ? "_member" : "_not_member");
 }
 
-INSTANTIATE_TEST_SUITE_P(Bands, MembershipTest,
-                         testing::Values(MembershipCase{&g_bands, "80m", true},
-                                         MembershipCase{&g_bands, "80M", true},
-                                         MembershipCase{&g_bands, "40m", true},
-                                         MembershipCase{&g_bands, "20M", true},
-                                         MembershipCase{&g_bands, "15m", true},
-                                         MembershipCase{&g_bands, "10m", true},
-                                         MembershipCase{&g_bands, "160m", false},
-                                         MembershipCase{&g_bands, "", false},
-                                         MembershipCase{&g_bands, "30m", false},
-                                         MembershipCase{&g_bands, "80m ", false},
-                                         MembershipCase{&g_bands, "80", false}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Bands, MembershipTest,
+    testing::Values(MembershipCase{&g_bands, "80m", true}, MembershipCase{&g_bands, "80M", true},
+                    MembershipCase{&g_bands, "40m", true}, MembershipCase{&g_bands, "20M", true},
+                    MembershipCase{&g_bands, "15m", true}, MembershipCase{&g_bands, "10m", true},
+                    MembershipCase{&g_bands, "160m", false}, MembershipCase{&g_bands, "", false},
+                    MembershipCase{&g_bands, "30m", false}, MembershipCase{&g_bands, "80m ", false},
+                    MembershipCase{&g_bands, "80", false}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(Modes, MembershipTest,
                          testing::Values(MembershipCase{&g_modes, "RTTY", true},
@@ -57,7 +53,10 @@ TEST(ContestRules, FoldsCyrillicOfCodePage1251) {
     EXPECT_TRUE(rules.Contains("\xBF\xBF"));
     EXPECT_FALSE(rules.Contains("\xF2\xE5\xF1"));  // shorter
     // Letters that only look alike are different letters: Latin "E" is not Cyrillic "Е".
-    EXPECT_FALSE(rules.Contains("\xD2" "E" "\xD1\xD2"));
+    EXPECT_FALSE(
+        rules.Contains("\xD2"
+                       "E"
+                       "\xD1\xD2"));
 }
 
 TEST(ContestRules, KeepsTableOrderAndDuplicates) {

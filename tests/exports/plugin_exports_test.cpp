@@ -37,7 +37,7 @@ protected:
 };
 
 TEST_F(LoadedLibrary, ExportsEveryNameAndPairsLeadToOneFunction) {
-    const char* plain[] = {"AddData0",      "RemoveData0",    "ResetStats0", "CheckCall0",
+    const char* plain[] = {"AddData0",      "RemoveData0",    "ResetStats0",     "CheckCall0",
                            "IsValidExchg0", "GetExchgCount0", "GetNumberOfSets", "GetSetName",
                            "GetResult0",    "SetupSet0",      "setVersion"};
     for (const char* name : plain) {

@@ -16,10 +16,10 @@ SetupSetFn SetupSet0;
 SetVersionFn setVersion;
 
 void* g_declaredExports[] = {
-    reinterpret_cast<void*>(&AddData0),        reinterpret_cast<void*>(&RemoveData0),
-    reinterpret_cast<void*>(&ResetStats0),     reinterpret_cast<void*>(&CheckCallFunc0),
+    reinterpret_cast<void*>(&AddData0),           reinterpret_cast<void*>(&RemoveData0),
+    reinterpret_cast<void*>(&ResetStats0),        reinterpret_cast<void*>(&CheckCallFunc0),
     reinterpret_cast<void*>(&StatsIsValidExchg0), reinterpret_cast<void*>(&StatsGetExchgCount0),
-    reinterpret_cast<void*>(&GetNumberOfSets), reinterpret_cast<void*>(&GetSetName),
-    reinterpret_cast<void*>(&GetResult0),      reinterpret_cast<void*>(&SetupSet0),
+    reinterpret_cast<void*>(&GetNumberOfSets),    reinterpret_cast<void*>(&GetSetName),
+    reinterpret_cast<void*>(&GetResult0),         reinterpret_cast<void*>(&SetupSet0),
     reinterpret_cast<void*>(&setVersion),
 };

@@ -20,8 +20,9 @@ void CheckEqual(const std::string& actual, const std::string& expected, const st
 
 void CheckEqual(long long actual, long long expected, const std::string& what) {
     bool ok = actual == expected;
-    Check(ok, what + (ok ? "" : ": got " + std::to_string(actual) + ", expected " +
-                                    std::to_string(expected)));
+    Check(ok, what + (ok ? ""
+                         : ": got " + std::to_string(actual) + ", expected " +
+                               std::to_string(expected)));
 }
 
 int FinishChecks() {

@@ -1,8 +1,7 @@
 #include "plugin_loader.h"
 
 const ExportNames kExportNames[] = {
-    {"AddData0", "AddData0",
-     "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
+    {"AddData0", "AddData0", "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
     {"RemoveData0", "RemoveData0",
      "?RemoveData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z"},
     {"ResetStats0", "ResetStats0", "?ResetStats0@@YAHPBDH0PAVCOleDateTime@@10000000000HHHNN000@Z"},
@@ -50,7 +49,9 @@ LoadedPlugin::LoadedPlugin() : m_path(ExecutableFolder() + "Stats.dll") {
     Resolve(m_module, "setVersion", m_api.setVersion);
 }
 
-LoadedPlugin::~LoadedPlugin() { Unload(); }
+LoadedPlugin::~LoadedPlugin() {
+    Unload();
+}
 
 void LoadedPlugin::Unload() {
     if (m_module != nullptr) {

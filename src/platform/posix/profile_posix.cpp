@@ -111,16 +111,15 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
         }
         std::string entryKey;
         std::string value;
-        if (inSection && SplitEntry(line, entryKey, value) &&
-            EqualsIgnoreCase1251(entryKey, key)) {
+        if (inSection && SplitEntry(line, entryKey, value) && EqualsIgnoreCase1251(entryKey, key)) {
             return CutToBuffer(StripMatchingQuotes(value), bufferSize);
         }
     }
     return CutToBuffer(fallback, bufferSize);
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
     std::string path = LocalPath(file);
     std::vector<std::string> lines;
     ReadLines(path, lines);

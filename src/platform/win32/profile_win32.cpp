@@ -13,17 +13,17 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
         return std::string();
     }
     std::string buffer(bufferSize, '\0');
-    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                            &buffer[0], static_cast<DWORD>(bufferSize),
-                                            file.c_str());
+    DWORD length =
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), &buffer[0],
+                                 static_cast<DWORD>(bufferSize), file.c_str());
     buffer.resize(length);
     return buffer;
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != FALSE;
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           FALSE;
 }
 
 }  // namespace platform

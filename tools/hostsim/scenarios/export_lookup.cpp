@@ -39,10 +39,10 @@ void CallWithNulls(const PluginApi& api) {
                               nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
                               0, 0.0, 0.0, nullptr, nullptr, nullptr),
                1, "ResetStats0 with null texts answers 1");
-    int check = api.checkCall(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
-                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr);
+    int check =
+        api.checkCall(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     Check(check == 0 || check == 1 || check == 2 || check == 4,
           "CheckCall0 with null texts answers 0, 1, 2 or 4");
     int valid = api.isValidExchg(nullptr, nullptr, nullptr, nullptr, 0, 0, 0);
