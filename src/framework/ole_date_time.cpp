@@ -5,7 +5,7 @@
 
 namespace {
 
-// Day numbers of 1 January 100 and 31 December 9999, the range the host's
+// Day numbers of 1 January 100 and 31 December 9999: the days the host's
 // date-time type accepts.
 constexpr double kMinDate = -657434.0;
 constexpr double kMaxDate = 2958465.0;
@@ -34,13 +34,16 @@ void AppendNumber(std::string& out, int value, int width) {
 }  // namespace
 
 bool OleDateToCivil(double days, CivilTime& out) {
-    if (!std::isfinite(days) || days < kMinDate || days > kMaxDate) {
+    if (!std::isfinite(days)) {
         return false;
     }
     // Before 30 December 1899 the whole part counts days backwards while the
     // fraction still counts the time of day forwards: -1.25 is 29 December, 06:00.
     double rounded = days + (days > 0.0 ? kHalfSecond : -kHalfSecond);
     double wholeDays = std::trunc(rounded);
+    if (wholeDays < kMinDate || wholeDays > kMaxDate) {
+        return false;
+    }
     double fraction = std::fabs(rounded - wholeDays);
     long secondOfDay = static_cast<long>(fraction * kSecondsPerDay);
     if (secondOfDay >= kSecondsPerDay) {

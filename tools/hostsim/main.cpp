@@ -5,6 +5,7 @@
 //   hostsim identify        the identification calls, as the host makes them at start
 //   hostsim exports         every export under each of its names, and null-text calls
 //   hostsim setup-message   SetupSet0's box, read, photographed and confirmed
+//   hostsim date-format     the date formatter, built for Windows, against the shared table
 
 #include <windows.h>
 
@@ -26,6 +27,7 @@ const Scenario kScenarios[] = {
     {"identify", RunIdentify},
     {"exports", RunExportLookup},
     {"setup-message", RunSetupMessage},
+    {"date-format", RunDateFormat},
 };
 
 int Usage() {

@@ -8,5 +8,7 @@ class LoadedPlugin;
 void RunIdentify(const LoadedPlugin& plugin);
 // Looks every export up under each of its names and calls each with null texts.
 void RunExportLookup(const LoadedPlugin& plugin);
+// The date-time formatter of the Windows build against the shared table.
+void RunDateFormat(const LoadedPlugin& plugin);
 // SetupSet0 shows its owner-less box; an operator reads it and presses OK.
 void RunSetupMessage(const LoadedPlugin& plugin);
