@@ -21,8 +21,8 @@
 #endif
 
 namespace {
-// Returned by GetResult0 until the score summary exists; lives as long as the module.
-const char kNoSummary[] = "";
+// Returned when there is no text to give; lives as long as the module.
+const char kEmptyText[] = "";
 }  // namespace
 
 extern "C" {
@@ -79,11 +79,12 @@ STATS_EXPORT int STATS_CALL GetNumberOfSets() {
 }
 
 STATS_EXPORT const char* STATS_CALL GetSetName(int set) {
-    return Guarded<const char*>(kNoSummary, [&] { return ContestSetName(set); });
+    return Guarded<const char*>(kEmptyText, [&] { return ContestSetName(set); });
 }
 
+// The score summary arrives with the reports; until then it is empty.
 STATS_EXPORT const char* STATS_CALL GetResult0(int*) {
-    return kNoSummary;
+    return kEmptyText;
 }
 
 STATS_EXPORT void STATS_CALL SetupSet0() {
