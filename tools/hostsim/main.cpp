@@ -6,6 +6,7 @@
 //   hostsim exports         every export under each of its names, and null-text calls
 //   hostsim setup-message   SetupSet0's box, read, photographed and confirmed
 //   hostsim date-format     the date formatter, built for Windows, against the shared table
+//   hostsim settings-file   the system's settings-file functions against the shared cases
 
 #include <windows.h>
 
@@ -24,10 +25,9 @@ struct Scenario {
 };
 
 const Scenario kScenarios[] = {
-    {"identify", RunIdentify},
-    {"exports", RunExportLookup},
-    {"setup-message", RunSetupMessage},
-    {"date-format", RunDateFormat},
+    {"identify", RunIdentify},          {"exports", RunExportLookup},
+    {"setup-message", RunSetupMessage}, {"date-format", RunDateFormat},
+    {"settings-file", RunSettingsFile},
 };
 
 int Usage() {

@@ -10,5 +10,7 @@ void RunIdentify(const LoadedPlugin& plugin);
 void RunExportLookup(const LoadedPlugin& plugin);
 // The date-time formatter of the Windows build against the shared table.
 void RunDateFormat(const LoadedPlugin& plugin);
+// The system's settings-file functions against the stand-in's shared cases.
+void RunSettingsFile(const LoadedPlugin& plugin);
 // SetupSet0 shows its owner-less box; an operator reads it and presses OK.
 void RunSetupMessage(const LoadedPlugin& plugin);
