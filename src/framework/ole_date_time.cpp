@@ -25,14 +25,23 @@ void CivilFromDays(long daysSince1970, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+// Broken-down time of a date-time value, rounded to the nearest second.
+struct CivilTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
 void AppendNumber(std::string& out, int value, int width) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%0*d", width, value);
     out += digits;
 }
 
-}  // namespace
-
+// False for NaN, infinities and values outside 1 January 100 .. 31 December 9999.
 bool OleDateToCivil(double days, CivilTime& out) {
     if (!std::isfinite(days)) {
         return false;
@@ -57,6 +66,8 @@ bool OleDateToCivil(double days, CivilTime& out) {
     out.second = static_cast<int>(secondOfDay % 60);
     return true;
 }
+
+}  // namespace
 
 COleDateTime COleDateTime::CopyFrom(const COleDateTime* source) {
     if (source == nullptr) {

@@ -28,16 +28,3 @@ public:
 
 static_assert(sizeof(COleDateTime) == 16, "the host passes a 16-byte date-time");
 static_assert(alignof(COleDateTime) == 8, "double-aligned like the host's value");
-
-// Broken-down time of a date-time value, rounded to the nearest second.
-struct CivilTime {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
-
-// False for NaN, infinities and values outside 1 January 100 .. 31 December 9999.
-bool OleDateToCivil(double days, CivilTime& out);
