@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class COleDateTime;
+
 namespace platform {
 
 // Private-profile (INI) access with the system's rules: section and key match
@@ -28,5 +30,27 @@ std::vector<std::string> FindFileNames(const std::string& pattern);
 // A modal OK message box owned by no window; a null caption takes the system's
 // default one. Returns when the operator has closed it.
 void ShowMessageBox(const std::string& text, const char* caption);
+
+// The plug-in's UI thread, seen from the host's thread. Its windows' handlers
+// take g_stateLock, so the two calls that wait for the thread must be made
+// without holding it.
+//
+// Starts the UI thread with its Setup window, stopping a running one first;
+// returns once the new thread is under way.
+void StartUiThread();
+// Closes the plug-in's windows and returns once the UI thread has ended
+// (nothing to do when none runs).
+void StopUiThread();
+// Whether the Setup window exists. The caller holds g_stateLock, which the UI
+// thread also holds while it sets or clears the window.
+bool UiThreadRunning();
+// Posts the window-update message to the Setup window when one exists and
+// returns whether it did. The caller holds g_stateLock, so the window cannot
+// go away in between.
+bool PostWindowUpdate();
+
+// The Cabrillo header dialog, modal on the calling thread: 1 when the operator
+// confirmed it, 0 when cancelled. Call without holding g_stateLock.
+int EditCabrilloHeader(const std::string& call, const COleDateTime& start, const COleDateTime& end);
 
 }  // namespace platform
