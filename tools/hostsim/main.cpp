@@ -7,6 +7,16 @@
 //   hostsim setup-message   SetupSet0's box, read, photographed and confirmed
 //   hostsim date-format     the date formatter, built for Windows, against the shared table
 //   hostsim settings-file   the system's settings-file functions against the shared cases
+//   hostsim fake-host       the simulator's automation object, from another apartment
+//   hostsim setup-first-run the Setup window without settings: mode clicks, check boxes
+//   hostsim setup-mode-lower-case, setup-mode-bpsk63, setup-position
+//                           what the Setup window restores from the settings file
+//   hostsim setup-russian   the Russian title and labels
+//   hostsim setup-host-not-running, setup-host-not-installed, setup-host-refuses
+//                           the Setup window when the host cannot be reached
+//   hostsim setup-reset-while-open  resets leave an open Setup window alone
+//   hostsim exit-with-setup-open    process exit with the window open, timed
+//                                   from outside (runs "exit-child")
 
 #include <windows.h>
 
@@ -21,13 +31,27 @@ namespace {
 
 struct Scenario {
     const char* name;
-    void (*run)(const LoadedPlugin&);
+    void (*run)(LoadedPlugin&);
 };
 
 const Scenario kScenarios[] = {
-    {"identify", RunIdentify},          {"exports", RunExportLookup},
-    {"setup-message", RunSetupMessage}, {"date-format", RunDateFormat},
+    {"identify", RunIdentify},
+    {"exports", RunExportLookup},
+    {"setup-message", RunSetupMessage},
+    {"date-format", RunDateFormat},
     {"settings-file", RunSettingsFile},
+    {"fake-host", RunFakeHostCheck},
+    {"setup-first-run", RunSetupFirstRun},
+    {"setup-mode-lower-case", RunSetupModeLowerCase},
+    {"setup-mode-bpsk63", RunSetupModeBpsk63},
+    {"setup-position", RunSetupPosition},
+    {"setup-russian", RunSetupRussian},
+    {"setup-host-not-running", RunSetupHostNotRunning},
+    {"setup-host-not-installed", RunSetupHostNotInstalled},
+    {"setup-host-refuses", RunSetupHostRefuses},
+    {"setup-reset-while-open", RunSetupResetWhileOpen},
+    {"exit-with-setup-open", RunExitWithSetupOpen},
+    {"exit-child", RunExitChild},
 };
 
 int Usage() {

@@ -16,6 +16,29 @@ std::string DialogItemText(HWND dialog, int controlId);
 // Presses a push button of a dialog as a click would.
 void ClickDialogButton(HWND dialog, int controlId);
 
+// The text a window holds, read without a message (so it never waits for the
+// window's thread and never passes through the ANSI code page).
+std::wstring StoredWindowText(HWND window);
+std::wstring StoredItemText(HWND dialog, int controlId);
+// Texts kept as code page 1251 bytes, as a window shows them.
+std::wstring FromCodePage1251(const std::string& bytes);
+// For failure messages: the UTF-16 units in hex.
+std::string DescribeWide(const std::wstring& text);
+
+// Clicks a button or check box the way the mouse does (BM_CLICK, posted so the
+// caller's thread stays free to serve the plug-in's calls to the host).
+void PostButtonClick(HWND dialog, int controlId);
+// BST_CHECKED / BST_UNCHECKED of a check box, or -1 when it did not answer.
+int ButtonCheckState(HWND dialog, int controlId);
+
+// The colour covering most of the window's on-screen pixels inside a margin of
+// `inset` pixels: a button's face without its bevel, focus mark or most of
+// its label. CLR_INVALID when the window cannot be captured.
+COLORREF DominantColour(HWND window, int inset);
+// The colour of one on-screen pixel at (x, y) of the window's rectangle.
+COLORREF ScreenColourAt(HWND window, int x, int y);
+std::string DescribeColour(COLORREF colour);
+
 // Screen pixels of the window's rectangle as a 24-bit BMP file.
 bool SaveWindowBitmap(HWND window, const std::string& path);
 

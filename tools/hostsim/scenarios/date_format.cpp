@@ -8,7 +8,7 @@
 #include "framework/ole_date_time.h"
 #include "scenarios/scenarios.h"
 
-void RunDateFormat(const LoadedPlugin&) {
+void RunDateFormat(LoadedPlugin&) {
     for (const DateCase& c : kDateCases) {
         CheckEqual(COleDateTime(c.days, c.status).Format(c.pattern), c.expected,
                    std::string("date case ") + c.name);

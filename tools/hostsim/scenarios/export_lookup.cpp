@@ -57,7 +57,7 @@ void CallWithNulls(const PluginApi& api) {
 
 }  // namespace
 
-void RunExportLookup(const LoadedPlugin& plugin) {
+void RunExportLookup(LoadedPlugin& plugin) {
     CheckEqual(ExportDirectoryName(plugin.Module()), "Stats.dll",
                "export directory names the module Stats.dll");
 

@@ -4,7 +4,7 @@
 #include "plugin_loader.h"
 #include "scenarios/scenarios.h"
 
-void RunIdentify(const LoadedPlugin& plugin) {
+void RunIdentify(LoadedPlugin& plugin) {
     const PluginApi& api = plugin.Api();
     std::printf("Loaded %s\n", plugin.Path().c_str());
 

@@ -5,12 +5,36 @@
 class LoadedPlugin;
 
 // Prints what the plug-in answers to the host's identification calls.
-void RunIdentify(const LoadedPlugin& plugin);
+void RunIdentify(LoadedPlugin& plugin);
 // Looks every export up under each of its names and calls each with null texts.
-void RunExportLookup(const LoadedPlugin& plugin);
+void RunExportLookup(LoadedPlugin& plugin);
 // The date-time formatter of the Windows build against the shared table.
-void RunDateFormat(const LoadedPlugin& plugin);
+void RunDateFormat(LoadedPlugin& plugin);
 // The system's settings-file functions against the stand-in's shared cases.
-void RunSettingsFile(const LoadedPlugin& plugin);
+void RunSettingsFile(LoadedPlugin& plugin);
 // SetupSet0 shows its owner-less box; an operator reads it and presses OK.
-void RunSetupMessage(const LoadedPlugin& plugin);
+void RunSetupMessage(LoadedPlugin& plugin);
+
+// The simulator's automation object, reached from another apartment the way
+// the plug-in reaches it.
+void RunFakeHostCheck(LoadedPlugin& plugin);
+
+// The Setup window: first run without settings, mode clicks and check boxes.
+void RunSetupFirstRun(LoadedPlugin& plugin);
+// Stored modes: lower case sends nothing; "BPSK63" switches the host to it.
+void RunSetupModeLowerCase(LoadedPlugin& plugin);
+void RunSetupModeBpsk63(LoadedPlugin& plugin);
+// Stored positions 0 and negative, across an Esc and two further resets.
+void RunSetupPosition(LoadedPlugin& plugin);
+// The Russian title and labels.
+void RunSetupRussian(LoadedPlugin& plugin);
+// The host installed but not running, not installed, or refusing commands.
+void RunSetupHostNotRunning(LoadedPlugin& plugin);
+void RunSetupHostNotInstalled(LoadedPlugin& plugin);
+void RunSetupHostRefuses(LoadedPlugin& plugin);
+// Resets while the Setup window is open leave it alone.
+void RunSetupResetWhileOpen(LoadedPlugin& plugin);
+// The host's process ends promptly with the Setup window open (timed from a
+// second hostsim process, RunExitChild).
+void RunExitWithSetupOpen(LoadedPlugin& plugin);
+void RunExitChild(LoadedPlugin& plugin);

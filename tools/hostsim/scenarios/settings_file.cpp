@@ -23,7 +23,7 @@ std::string FreshFolder(const std::string& name) {
 
 }  // namespace
 
-void RunSettingsFile(const LoadedPlugin&) {
+void RunSettingsFile(LoadedPlugin&) {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     for (const ProfileCase& c : ProfileCases()) {

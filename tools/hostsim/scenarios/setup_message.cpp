@@ -36,7 +36,7 @@ DWORD WINAPI Operator(void*) {
 
 }  // namespace
 
-void RunSetupMessage(const LoadedPlugin& plugin) {
+void RunSetupMessage(LoadedPlugin& plugin) {
     HANDLE operatorThread = CreateThread(nullptr, 0, Operator, nullptr, 0, nullptr);
     DWORD start = GetTickCount();
     plugin.Api().setupSet();  // modal: returns once the operator pressed OK

@@ -1,0 +1,114 @@
+// The UI thread's life as the host sees it: later resets leave an open Setup
+// window alone, and the host's process ends promptly while the window is open.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "checks.h"
+#include "message_pump.h"
+#include "plugin_loader.h"
+#include "scenarios/scenarios.h"
+#include "scenarios/setup_session.h"
+#include "setup_window.h"
+
+namespace {
+
+const char kReadyEventVariable[] = "HOSTSIM_READY_EVENT";
+const UINT kChildExitCode = 7;
+
+bool OtherSetupWindowAppears(HWND setup, DWORD waitMs) {
+    return WaitForSetupWindow(waitMs, setup) != nullptr;
+}
+
+}  // namespace
+
+// The host resets again while the Setup window is open (its log rescanned):
+// whatever the start toggle says, the window stays, no second one opens and
+// the mode is not sent again.
+void RunSetupResetWhileOpen(LoadedPlugin& plugin) {
+    SetupSession session("reset-while-open");
+    Check(session.host.StartRunning(), "the host is running");
+    HWND setup = session.ResetAndWaitForSetup(plugin);
+    if (setup == nullptr) {
+        return;
+    }
+    WaitForCommands(session.host, 2, 5000);
+    std::size_t commands = session.host.Commands().size();
+    for (const char* before : {"1", "0"}) {
+        CheckEqual(session.folder.ReadSetting("Start"), before,
+                   std::string("Start before the next reset is ") + before);
+        CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+        Check(!OtherSetupWindowAppears(setup, 1500),
+              std::string("a reset with Start ") + before + " opens no second Setup window");
+        Check(IsWindow(setup) && IsWindowVisible(setup), "the first Setup window stays open");
+        CheckEqual(
+            session.folder.ReadSetting("Start"), "0",
+            std::string("a reset with the UI running and Start ") + before + " leaves Start 0");
+    }
+    CheckEqual(static_cast<long long>(session.host.Commands().size()),
+               static_cast<long long>(commands), "the resets sent the host nothing");
+    CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+}
+
+// A second hostsim opens the Setup window, says so, and ends its process
+// without unloading the plug-in; this one times the end.
+void RunExitWithSetupOpen(LoadedPlugin&) {
+    std::string eventName = "hostsim-ready-" + std::to_string(GetCurrentProcessId());
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
+    SetEnvironmentVariableA(kReadyEventVariable, eventName.c_str());
+    std::string program = ExecutableFolder() + "hostsim.exe";
+    std::string commandLine = "\"" + program + "\" exit-child";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    bool started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                  nullptr, nullptr, &startup, &child) != 0;
+    Check(started, "a second host process starts");
+    if (!started) {
+        CloseHandle(ready);
+        return;
+    }
+    HANDLE either[] = {ready, child.hProcess};
+    DWORD first = WaitForMultipleObjects(2, either, FALSE, 60000);
+    Check(first == WAIT_OBJECT_0, "the second host opened its Setup window");
+    if (first == WAIT_OBJECT_0) {
+        DWORD start = GetTickCount();
+        DWORD ended = WaitForSingleObject(child.hProcess, 10000);
+        DWORD elapsed = GetTickCount() - start;
+        Check(ended == WAIT_OBJECT_0 && elapsed < 2000,
+              "its process ends within 2 s with the Setup window open (" + std::to_string(elapsed) +
+                  " ms)");
+        DWORD exitCode = 0;
+        GetExitCodeProcess(child.hProcess, &exitCode);
+        CheckEqual(static_cast<long long>(exitCode), kChildExitCode,
+                   "it ends with the exit code it asked for, not a crash");
+    }
+    if (WaitForSingleObject(child.hProcess, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(child.hProcess, 1);
+    }
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    CloseHandle(ready);
+}
+
+// The second process of RunExitWithSetupOpen; not run on its own.
+void RunExitChild(LoadedPlugin& plugin) {
+    const char* eventName = std::getenv(kReadyEventVariable);
+    HANDLE ready =
+        eventName != nullptr ? OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName) : nullptr;
+    Check(ready != nullptr, "exit child: the parent's event is there");
+    SetupSession session("exit-child");
+    Check(session.host.StartRunning(), "exit child: the host is running");
+    HWND setup = session.ResetAndWaitForSetup(plugin);
+    if (setup != nullptr) {
+        WaitForCommands(session.host, 2, 5000);
+    }
+    std::fflush(stdout);
+    if (ready != nullptr && setup != nullptr) {
+        SetEvent(ready);
+        ExitProcess(kChildExitCode);
+    }
+}
