@@ -17,7 +17,7 @@ bool IsBlank(char c) {
 }  // namespace
 
 std::string ReadSetting(const std::string& key) {
-    return platform::ReadProfileString(g_iniFile, g_iniSection, key, "", kSettingBufferSize);
+    return platform::ReadProfileText(g_iniFile, g_iniSection, key, "", kSettingBufferSize);
 }
 
 int ReadSettingNumber(const std::string& key) {
@@ -49,5 +49,5 @@ int ParseSettingNumber(std::string_view text) {
 }
 
 void WriteSetting(const std::string& key, const std::string& value) {
-    platform::WriteProfileString(g_iniFile, g_iniSection, key, value);
+    platform::WriteProfileText(g_iniFile, g_iniSection, key, value);
 }
