@@ -11,8 +11,10 @@
 
 #include "engine/boundary.h"
 #include "engine/contest_state.h"
+#include "engine/exchange.h"
 #include "engine/identification.h"
 #include "engine/plugin_exports.h"
+#include "engine/qso_operations.h"
 
 #if defined(_WIN32)
 #define STATS_EXPORT
@@ -23,53 +25,106 @@
 namespace {
 // Returned when there is no text to give; lives as long as the module.
 const char kEmptyText[] = "";
+
+QsoArguments QsoFromHost(const char* ownCall, const char* call, const COleDateTime* time,
+                         unsigned int frequencyHz, const char* mode, const char* rstSent,
+                         const char* rstReceived, const char* exchangeSent,
+                         const char* exchangeReceived, const char* dxccPrefix,
+                         const char* continent, const char* band) {
+    QsoArguments qso;
+    qso.ownCall = Text(ownCall);
+    qso.call = Text(call);
+    qso.callGiven = call != nullptr;
+    qso.time = COleDateTime::CopyFrom(time);
+    qso.frequencyHz = frequencyHz;
+    qso.mode = Text(mode);
+    qso.rstSent = Text(rstSent);
+    qso.rstReceived = Text(rstReceived);
+    qso.exchangeSent = Text(exchangeSent);
+    qso.exchangeReceived = Text(exchangeReceived);
+    qso.dxccPrefix = Text(dxccPrefix);
+    qso.continent = Text(continent);
+    qso.band = Text(band);
+    return qso;
+}
 }  // namespace
 
 extern "C" {
 
-STATS_EXPORT int STATS_CALL AddData0(const char*, const char*, COleDateTime*, COleDateTime*,
-                                     COleDateTime*, COleDateTime*, unsigned int, unsigned int,
-                                     const char*, const char*, const char*, const char*,
-                                     const char*, const char*, const char*, const char*,
-                                     const char*, const char*, const char*, const char*,
-                                     const char*, const char*, const char*, int, int, int, double,
-                                     double, const char*, const char*, const char*, const char*,
-                                     const char*) {
-    // Scoring arrives with the engine; until then nothing is taken into the log.
-    return 0;
+STATS_EXPORT int STATS_CALL AddData0(
+    const char* ownCall, const char* call, COleDateTime* time, COleDateTime*, COleDateTime*,
+    COleDateTime*, unsigned int, unsigned int frequencyHz, const char* mode, const char* rstSent,
+    const char* rstReceived, const char* exchangeSent, const char* exchangeReceived, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+    const char*, const char* dxccPrefix, int, int, int, double, double, const char*,
+    const char* continent, const char*, const char* band, const char*) {
+    return Guarded(0, [&] {
+        const QsoArguments qso =
+            QsoFromHost(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, exchangeSent,
+                        exchangeReceived, dxccPrefix, continent, band);
+        std::lock_guard<std::mutex> hold(g_stateLock);
+        return AddQso(qso);
+    });
 }
 
-STATS_EXPORT int STATS_CALL RemoveData0(const char*, const char*, COleDateTime*, COleDateTime*,
-                                        COleDateTime*, COleDateTime*, unsigned int, unsigned int,
+STATS_EXPORT int STATS_CALL RemoveData0(const char*, const char* call, COleDateTime* time,
+                                        COleDateTime*, COleDateTime*, COleDateTime*, unsigned int,
+                                        unsigned int, const char* mode, const char*, const char*,
                                         const char*, const char*, const char*, const char*,
                                         const char*, const char*, const char*, const char*,
-                                        const char*, const char*, const char*, const char*,
-                                        const char*, const char*, const char*, int, int, int,
-                                        double, double, const char*, const char*, const char*,
-                                        const char*, const char*) {
-    return 1;
+                                        const char*, const char*, const char*, const char*, int,
+                                        int, int, double, double, const char*, const char*,
+                                        const char*, const char* band, const char*) {
+    return Guarded(1, [&] {
+        const QsoArguments qso = QsoFromHost(nullptr, call, time, 0, mode, nullptr, nullptr,
+                                             nullptr, nullptr, nullptr, nullptr, band);
+        std::lock_guard<std::mutex> hold(g_stateLock);
+        return RemoveQso(qso);
+    });
 }
 
-STATS_EXPORT int STATS_CALL ResetStats0(const char*, int, const char*, COleDateTime*, COleDateTime*,
+STATS_EXPORT int STATS_CALL ResetStats0(const char* hostFolder, int exportRequest,
+                                        const char* stationCall, COleDateTime* start,
+                                        COleDateTime* end, const char*, const char*, const char*,
                                         const char*, const char*, const char*, const char*,
-                                        const char*, const char*, const char*, const char*,
-                                        const char*, const char*, int, int, int, double, double,
-                                        const char*, const char*, const char*) {
-    return 1;
+                                        const char*, const char*, const char* ownDxccPrefix, int,
+                                        int, int, double, double, const char*,
+                                        const char* ownContinent, const char*) {
+    return Guarded(1, [&] {
+        ResetArguments reset;
+        reset.hostFolder = Text(hostFolder);
+        reset.exportRequest = exportRequest;
+        reset.stationCall = Text(stationCall);
+        reset.start = COleDateTime::CopyFrom(start);
+        reset.end = COleDateTime::CopyFrom(end);
+        reset.ownDxccPrefix = Text(ownDxccPrefix);
+        reset.ownContinent = Text(ownContinent);
+        // Takes the lock itself: it must not hold it while a dialog is open.
+        return ResetContest(reset);
+    });
 }
 
-STATS_EXPORT int STATS_CALL CheckCallFunc0(const char*, unsigned int, unsigned int, const char*,
-                                           const char*, const char*, const char*, const char*,
-                                           const char*, const char*, const char*, const char*,
-                                           const char*, const char*, int, int, int, double, double,
-                                           const char*, const char*, const char*, const char*,
-                                           const char*, const char*, const char*, char*, char*) {
-    return 4;  // cannot be checked
+STATS_EXPORT int STATS_CALL CheckCallFunc0(
+    const char* call, unsigned int, unsigned int, const char* mode, const char*, const char*,
+    const char*, const char*, const char*, const char*, const char*, const char*, const char*,
+    const char* dxccPrefix, int, int, int, double, double, const char*, const char* continent,
+    const char*, const char*, const char*, const char* band, const char* otherBand, char*, char*) {
+    return Guarded(4, [&] {
+        CallCheckArguments check;
+        check.call = Text(call);
+        check.mode = Text(mode);
+        check.dxccPrefix = Text(dxccPrefix);
+        check.continent = Text(continent);
+        check.band = band;
+        check.otherBand = otherBand;
+        std::lock_guard<std::mutex> hold(g_stateLock);
+        return CheckCall(check);
+    });
 }
 
-STATS_EXPORT int STATS_CALL StatsIsValidExchg0(const char*, const char*, const char*, const char*,
-                                               int, int, int) {
-    return 0;
+STATS_EXPORT int STATS_CALL StatsIsValidExchg0(const char* exchange, const char*, const char*,
+                                               const char*, int, int, int) {
+    return Guarded(0, [&] { return IsValidExchange(Text(exchange)) ? 1 : 0; });
 }
 
 // Also exported as GetExchgCount0 and StatsGetExchgCount0: with the caller

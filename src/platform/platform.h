@@ -15,13 +15,18 @@ namespace platform {
 // ignoring case; a missing key gives the default; at most bufferSize - 1
 // characters come back. A relative file name with a folder resolves against the
 // current directory.
-std::string ReadProfileString(const std::string& file, const std::string& section,
-                              const std::string& key, const std::string& defaultValue,
-                              std::size_t bufferSize);
+std::string ReadProfileText(const std::string& file, const std::string& section,
+                            const std::string& key, const std::string& defaultValue,
+                            std::size_t bufferSize);
 // Creates the file and the section when missing. Returns false when the file
 // could not be written (callers treat settings writes as best-effort).
-bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value);
+bool WriteProfileText(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value);
+
+// Replaces the file `to` by the file `from` in one step, so a reader sees
+// either the old or the new text, never a part of it. Returns false when the
+// replace failed; `to` is then unchanged.
+bool ReplaceFileAtomically(const std::string& from, const std::string& to);
 
 // Names (without folder) of the entries matching a wildcard pattern such as
 // "C:\Zolt\*.ini", in the order the system lists them; empty when none match.

@@ -140,11 +140,10 @@ inline std::vector<std::string> RunProfileCase(const ProfileCase& c) {
         const ProfileStep& step = c.steps[i];
         std::string got =
             step.write
-                ? (platform::WriteProfileString(kProfileIni, step.section, step.key, step.text)
-                       ? "1"
-                       : "0")
-                : platform::ReadProfileString(kProfileIni, step.section, step.key, step.text,
-                                              step.bufferSize);
+                ? (platform::WriteProfileText(kProfileIni, step.section, step.key, step.text) ? "1"
+                                                                                              : "0")
+                : platform::ReadProfileText(kProfileIni, step.section, step.key, step.text,
+                                            step.bufferSize);
         if (got != step.expected) {
             differences.push_back("step " + std::to_string(i + 1) + ": got \"" + got +
                                   "\", expected \"" + step.expected + "\"");

@@ -31,7 +31,7 @@ TEST(Profile, KeepsTheRestOfTheFileAsItWas) {
     std::filesystem::create_directory("Plugins");
     WriteWholeFile("Plugins/KVZ-DIGI.ini",
                    "; written by hand\r\n[Settings]\r\nMode=RTTY\r\n\r\n[Other]\r\nStart=9\r\n");
-    ASSERT_TRUE(platform::WriteProfileString(kProfileIni, "Settings", "Start", "0"));
+    ASSERT_TRUE(platform::WriteProfileText(kProfileIni, "Settings", "Start", "0"));
     EXPECT_EQ(
         ReadWholeFile("Plugins/KVZ-DIGI.ini"),
         "; written by hand\r\n[Settings]\r\nMode=RTTY\r\nStart=0\r\n\r\n[Other]\r\nStart=9\r\n");

@@ -93,9 +93,9 @@ std::string CutToBuffer(std::string text, std::size_t bufferSize) {
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& file, const std::string& section,
-                              const std::string& key, const std::string& defaultValue,
-                              std::size_t bufferSize) {
+std::string ReadProfileText(const std::string& file, const std::string& section,
+                            const std::string& key, const std::string& defaultValue,
+                            std::size_t bufferSize) {
     std::string fallback = defaultValue;
     fallback.erase(fallback.find_last_not_of(' ') + 1);
     std::vector<std::string> lines;
@@ -118,8 +118,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
     return CutToBuffer(fallback, bufferSize);
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value) {
+bool WriteProfileText(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value) {
     std::string path = LocalPath(file);
     std::vector<std::string> lines;
     ReadLines(path, lines);

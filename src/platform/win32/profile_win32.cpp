@@ -6,9 +6,9 @@
 
 namespace platform {
 
-std::string ReadProfileString(const std::string& file, const std::string& section,
-                              const std::string& key, const std::string& defaultValue,
-                              std::size_t bufferSize) {
+std::string ReadProfileText(const std::string& file, const std::string& section,
+                            const std::string& key, const std::string& defaultValue,
+                            std::size_t bufferSize) {
     if (bufferSize == 0) {
         return std::string();
     }
@@ -20,8 +20,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
     return buffer;
 }
 
-bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value) {
+bool WriteProfileText(const std::string& file, const std::string& section, const std::string& key,
+                      const std::string& value) {
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
            FALSE;
 }
