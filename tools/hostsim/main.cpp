@@ -8,6 +8,7 @@
 //   hostsim date-format     the date formatter, built for Windows, against the shared table
 //   hostsim settings-file   the system's settings-file functions against the shared cases
 //   hostsim fake-host       the simulator's automation object, from another apartment
+//   hostsim driver-check    the Setup-window driver against a stand-in window
 //   hostsim setup-first-run the Setup window without settings: mode clicks, check boxes
 //   hostsim setup-mode-lower-case, setup-mode-bpsk63, setup-position
 //                           what the Setup window restores from the settings file
@@ -41,6 +42,7 @@ const Scenario kScenarios[] = {
     {"date-format", RunDateFormat},
     {"settings-file", RunSettingsFile},
     {"fake-host", RunFakeHostCheck},
+    {"driver-check", RunDriverCheck},
     {"setup-first-run", RunSetupFirstRun},
     {"setup-mode-lower-case", RunSetupModeLowerCase},
     {"setup-mode-bpsk63", RunSetupModeBpsk63},

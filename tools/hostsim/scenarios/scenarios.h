@@ -19,6 +19,9 @@ void RunSetupMessage(LoadedPlugin& plugin);
 // the plug-in reaches it.
 void RunFakeHostCheck(LoadedPlugin& plugin);
 
+// The Setup-window driver against a stand-in window of the simulator's own.
+void RunDriverCheck(LoadedPlugin& plugin);
+
 // The Setup window: first run without settings, mode clicks and check boxes.
 void RunSetupFirstRun(LoadedPlugin& plugin);
 // Stored modes: lower case sends nothing; "BPSK63" switches the host to it.
