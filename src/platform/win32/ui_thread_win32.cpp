@@ -1,20 +1,25 @@
-// The UI thread on Windows. Until the plug-in has windows of its own, no UI
-// thread runs.
+// The UI thread on Windows: the real one, with the Setup window.
 
 #include "platform/platform.h"
+#include "ui/ui_state.h"
+#include "ui/ui_thread.h"
 
 namespace platform {
 
-void StartUiThread() {}
+void StartUiThread() {
+    ::StartUiThread();
+}
 
-void StopUiThread() {}
+void StopUiThread() {
+    ::StopUiThread();
+}
 
 bool UiThreadRunning() {
-    return false;
+    return SetupWindowRunning();
 }
 
 bool PostWindowUpdate() {
-    return false;
+    return PostToSetupWindow(WM_WINDOW_UPDATE);
 }
 
 }  // namespace platform
