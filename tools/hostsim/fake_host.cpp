@@ -259,3 +259,8 @@ std::vector<int> FakeHost::FieldIndexes() const {
     std::lock_guard<std::mutex> hold(m_object->m_lock);
     return m_object->m_fieldIndexes;
 }
+
+long FakeHost::References() const {
+    m_object->AddRef();
+    return static_cast<long>(m_object->Release());
+}

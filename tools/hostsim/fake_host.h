@@ -64,6 +64,9 @@ public:
     int RefusedCalls() const;
     // Index arguments GetFieldText was called with, in order.
     std::vector<int> FieldIndexes() const;
+    // References held on the object, the simulator's own one included: 1 once
+    // it is out of the running object table and nobody else holds it.
+    long References() const;
 
 private:
     HostAutomation* m_object;

@@ -8,23 +8,24 @@
 namespace {
 
 struct SetupSearch {
+    DWORD processId;
     HWND other;
     HWND found;
 };
 
-bool IsSetupWindow(HWND window) {
+bool IsSetupWindow(HWND window, DWORD processId) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    return process == GetCurrentProcessId() && IsWindowVisible(window) &&
-           std::string(className) == "#32770" && GetDlgItem(window, setup_item::kRtty) != nullptr &&
+    return process == processId && IsWindowVisible(window) && std::string(className) == "#32770" &&
+           GetDlgItem(window, setup_item::kRtty) != nullptr &&
            GetDlgItem(window, setup_item::kBpsk63) != nullptr;
 }
 
 BOOL CALLBACK MatchSetup(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<SetupSearch*>(param);
-    if (window != search->other && IsSetupWindow(window)) {
+    if (window != search->other && IsSetupWindow(window, search->processId)) {
         search->found = window;
         return FALSE;
     }
@@ -32,7 +33,7 @@ BOOL CALLBACK MatchSetup(HWND window, LPARAM param) {
 }
 
 HWND FindSetupOtherThan(HWND other) {
-    SetupSearch search{other, nullptr};
+    SetupSearch search{GetCurrentProcessId(), other, nullptr};
     EnumWindows(MatchSetup, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -41,6 +42,12 @@ HWND FindSetupOtherThan(HWND other) {
 
 HWND FindSetupWindow() {
     return FindSetupOtherThan(nullptr);
+}
+
+HWND FindSetupWindowOf(DWORD processId) {
+    SetupSearch search{processId, nullptr, nullptr};
+    EnumWindows(MatchSetup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND WaitForSetupWindow(DWORD timeoutMs, HWND other) {

@@ -21,6 +21,8 @@ constexpr COLORREF kPlainFace = RGB(240, 240, 240);
 
 // The visible Setup window of this process, or null.
 HWND FindSetupWindow();
+// The same for another process.
+HWND FindSetupWindowOf(DWORD processId);
 // Waits (pumping) for a Setup window other than `other`; null when none came.
 HWND WaitForSetupWindow(DWORD timeoutMs, HWND other = nullptr);
 // Waits (pumping) until the window no longer exists.

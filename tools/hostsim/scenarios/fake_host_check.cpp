@@ -164,6 +164,9 @@ void RunFakeHostCheck(LoadedPlugin&) {
                "the host recorded both GetFieldText calls");
 
     host.StopRunning();
+    PumpMessagesFor(200);
+    CheckEqual(host.References(), 1,
+               "revoked, and released by its client, the object is held by nobody else");
     ClientResult gone = RunClient(host);
     Check(FAILED(gone.lookup), "with the object revoked, the lookup finds no running host");
     UnregisterHostProgId();

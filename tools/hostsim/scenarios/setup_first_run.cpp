@@ -124,5 +124,6 @@ void RunSetupFirstRun(LoadedPlugin& plugin) {
                "every call the plug-in made fits its DISPID");
 
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
     Check(!IsWindow(setup), "the Setup window is gone after FreeLibrary");
 }

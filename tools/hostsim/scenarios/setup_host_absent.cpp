@@ -79,4 +79,5 @@ void RunSetupHostRefuses(LoadedPlugin& plugin) {
     CheckSettingBecomes(session.folder, "setup_KVZ", "1",
                         "the window still answers its check boxes after the errors");
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }

@@ -78,4 +78,5 @@ void RunSetupRussian(LoadedPlugin& plugin) {
     CheckFace(setup, setup_item::kRtty, kChosenFace, "Russian window, no stored mode: RTTY");
     KeepScreenshot(setup, "setup-russian");
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }

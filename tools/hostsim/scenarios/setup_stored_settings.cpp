@@ -36,6 +36,7 @@ void RunSetupModeLowerCase(LoadedPlugin& plugin) {
     CheckFace(setup, setup_item::kBpsk63, kPlainFace, "stored \"bpsk63\": BPSK63");
     CheckEqual(session.folder.ReadSetting("Mode"), "bpsk63", "the stored mode is left as it was");
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }
 
 void RunSetupModeBpsk63(LoadedPlugin& plugin) {
@@ -52,6 +53,7 @@ void RunSetupModeBpsk63(LoadedPlugin& plugin) {
     CheckFace(setup, setup_item::kRtty, kPlainFace, "stored \"BPSK63\": RTTY");
     CheckFace(setup, setup_item::kBpsk63, kChosenFace, "stored \"BPSK63\": BPSK63");
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }
 
 // Three ResetStats0 calls, as the engine alternates its start toggle: the
@@ -87,4 +89,5 @@ void RunSetupPosition(LoadedPlugin& plugin) {
     Check(origin.x == -20 && origin.y == 35,
           "\"Setup_x\" -20 opens at x -20: " + DescribePoint(origin));
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }

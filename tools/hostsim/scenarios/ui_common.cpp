@@ -50,6 +50,12 @@ void CheckUnloadWithin(LoadedPlugin& plugin, DWORD limitMs, const std::string& w
     Check(elapsed < limitMs, what + " (" + std::to_string(elapsed) + " ms)");
 }
 
+void CheckHostReleased(FakeHost& host) {
+    host.StopRunning();
+    PumpUntil([&] { return host.References() == 1; }, 3000);
+    CheckEqual(host.References(), 1, "the plug-in released the host's object");
+}
+
 POINT WindowOrigin(HWND window) {
     RECT rect = {};
     GetWindowRect(window, &rect);

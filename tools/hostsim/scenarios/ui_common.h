@@ -39,6 +39,10 @@ void CheckCommandsSince(const FakeHost& host, std::size_t from,
 // ends the process (rather than hang the run) when it never does.
 void CheckUnloadWithin(LoadedPlugin& plugin, DWORD limitMs, const std::string& what);
 
+// After the plug-in is gone: takes the host out of the running object table
+// and checks that no reference the plug-in took on it is left behind.
+void CheckHostReleased(FakeHost& host);
+
 // The window's top-left corner on the screen.
 POINT WindowOrigin(HWND window);
 std::string DescribePoint(POINT point);

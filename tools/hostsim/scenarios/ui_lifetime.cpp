@@ -16,7 +16,10 @@
 
 namespace {
 
+// Names of the two events the processes meet on: the child has its window
+// open; the parent has looked at it and starts the clock.
 const char kReadyEventVariable[] = "HOSTSIM_READY_EVENT";
+const char kGoEventVariable[] = "HOSTSIM_GO_EVENT";
 const UINT kChildExitCode = 7;
 
 bool OtherSetupWindowAppears(HWND setup, DWORD waitMs) {
@@ -51,14 +54,18 @@ void RunSetupResetWhileOpen(LoadedPlugin& plugin) {
     CheckEqual(static_cast<long long>(session.host.Commands().size()),
                static_cast<long long>(commands), "the resets sent the host nothing");
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
 }
 
 // A second hostsim opens the Setup window, says so, and ends its process
 // without unloading the plug-in; this one times the end.
 void RunExitWithSetupOpen(LoadedPlugin&) {
-    std::string eventName = "hostsim-ready-" + std::to_string(GetCurrentProcessId());
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
-    SetEnvironmentVariableA(kReadyEventVariable, eventName.c_str());
+    std::string readyName = "hostsim-ready-" + std::to_string(GetCurrentProcessId());
+    std::string goName = "hostsim-go-" + std::to_string(GetCurrentProcessId());
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
+    HANDLE go = CreateEventA(nullptr, TRUE, FALSE, goName.c_str());
+    SetEnvironmentVariableA(kReadyEventVariable, readyName.c_str());
+    SetEnvironmentVariableA(kGoEventVariable, goName.c_str());
     std::string program = ExecutableFolder() + "hostsim.exe";
     std::string commandLine = "\"" + program + "\" exit-child";
     STARTUPINFOA startup = {};
@@ -69,13 +76,17 @@ void RunExitWithSetupOpen(LoadedPlugin&) {
     Check(started, "a second host process starts");
     if (!started) {
         CloseHandle(ready);
+        CloseHandle(go);
         return;
     }
     HANDLE either[] = {ready, child.hProcess};
     DWORD first = WaitForMultipleObjects(2, either, FALSE, 60000);
     Check(first == WAIT_OBJECT_0, "the second host opened its Setup window");
     if (first == WAIT_OBJECT_0) {
+        HWND childSetup = FindSetupWindowOf(child.dwProcessId);
+        Check(childSetup != nullptr, "its Setup window is on the screen before it exits");
         DWORD start = GetTickCount();
+        SetEvent(go);
         DWORD ended = WaitForSingleObject(child.hProcess, 10000);
         DWORD elapsed = GetTickCount() - start;
         Check(ended == WAIT_OBJECT_0 && elapsed < 2000,
@@ -85,6 +96,7 @@ void RunExitWithSetupOpen(LoadedPlugin&) {
         GetExitCodeProcess(child.hProcess, &exitCode);
         CheckEqual(static_cast<long long>(exitCode), kChildExitCode,
                    "it ends with the exit code it asked for, not a crash");
+        Check(childSetup != nullptr && !IsWindow(childSetup), "its Setup window went with it");
     }
     if (WaitForSingleObject(child.hProcess, 0) != WAIT_OBJECT_0) {
         TerminateProcess(child.hProcess, 1);
@@ -92,14 +104,17 @@ void RunExitWithSetupOpen(LoadedPlugin&) {
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
     CloseHandle(ready);
+    CloseHandle(go);
 }
 
 // The second process of RunExitWithSetupOpen; not run on its own.
 void RunExitChild(LoadedPlugin& plugin) {
-    const char* eventName = std::getenv(kReadyEventVariable);
+    const char* readyName = std::getenv(kReadyEventVariable);
+    const char* goName = std::getenv(kGoEventVariable);
     HANDLE ready =
-        eventName != nullptr ? OpenEventA(EVENT_MODIFY_STATE, FALSE, eventName) : nullptr;
-    Check(ready != nullptr, "exit child: the parent's event is there");
+        readyName != nullptr ? OpenEventA(EVENT_MODIFY_STATE, FALSE, readyName) : nullptr;
+    HANDLE go = goName != nullptr ? OpenEventA(SYNCHRONIZE, FALSE, goName) : nullptr;
+    Check(ready != nullptr && go != nullptr, "exit child: the parent's events are there");
     SetupSession session("exit-child");
     Check(session.host.StartRunning(), "exit child: the host is running");
     HWND setup = session.ResetAndWaitForSetup(plugin);
@@ -107,8 +122,9 @@ void RunExitChild(LoadedPlugin& plugin) {
         WaitForCommands(session.host, 2, 5000);
     }
     std::fflush(stdout);
-    if (ready != nullptr && setup != nullptr) {
+    if (ready != nullptr && go != nullptr && setup != nullptr) {
         SetEvent(ready);
+        PumpUntilSignalled(go, 30000);
         ExitProcess(kChildExitCode);
     }
 }
