@@ -10,8 +10,11 @@
 //   hostsim fake-host       the simulator's automation object, from another apartment
 //   hostsim driver-check    the Setup-window driver against a stand-in window
 //   hostsim setup-first-run the Setup window without settings: mode clicks, check boxes
-//   hostsim setup-mode-lower-case, setup-mode-bpsk63, setup-position
-//                           what the Setup window restores from the settings file
+//   hostsim setup-mode-lower-case, setup-mode-bpsk63, setup-position,
+//           setup-boxes-restored, setup-position-saver
+//                           what the Setup window restores from and keeps in the
+//                           settings file
+//   hostsim setup-old-host  no UI thread for an old host version
 //   hostsim setup-russian   the Russian title and labels
 //   hostsim setup-host-not-running, setup-host-not-installed, setup-host-refuses
 //                           the Setup window when the host cannot be reached
@@ -47,6 +50,9 @@ const Scenario kScenarios[] = {
     {"setup-mode-lower-case", RunSetupModeLowerCase},
     {"setup-mode-bpsk63", RunSetupModeBpsk63},
     {"setup-position", RunSetupPosition},
+    {"setup-boxes-restored", RunSetupBoxesRestored},
+    {"setup-position-saver", RunSetupPositionSaver},
+    {"setup-old-host", RunSetupOldHost},
     {"setup-russian", RunSetupRussian},
     {"setup-host-not-running", RunSetupHostNotRunning},
     {"setup-host-not-installed", RunSetupHostNotInstalled},

@@ -27,6 +27,12 @@ void RunSetupFirstRun(LoadedPlugin& plugin);
 // Stored modes: lower case sends nothing; "BPSK63" switches the host to it.
 void RunSetupModeLowerCase(LoadedPlugin& plugin);
 void RunSetupModeBpsk63(LoadedPlugin& plugin);
+// Stored check-box options, "Window on top" included, come back ticked.
+void RunSetupBoxesRestored(LoadedPlugin& plugin);
+// The mouse over a moved window stores its position; over an unmoved one not.
+void RunSetupPositionSaver(LoadedPlugin& plugin);
+// An old host version gets no UI thread, but the start toggle still turns.
+void RunSetupOldHost(LoadedPlugin& plugin);
 // Stored positions 0 and negative, across an Esc and two further resets.
 void RunSetupPosition(LoadedPlugin& plugin);
 // The Russian title and labels.

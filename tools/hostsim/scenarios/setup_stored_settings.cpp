@@ -91,3 +91,63 @@ void RunSetupPosition(LoadedPlugin& plugin) {
     CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
     CheckHostReleased(session.host);
 }
+
+// Every option stored as "1" comes back ticked, "Window on top" included, so
+// its box and the choice the tool windows follow agree from the start.
+void RunSetupBoxesRestored(LoadedPlugin& plugin) {
+    SetupSession session("boxes-restored");
+    Check(session.host.StartRunning(), "the host is running");
+    struct StoredBox {
+        int id;
+        const char* key;
+    };
+    const StoredBox boxes[] = {
+        {setup_item::kDxcc, "DXCC"},
+        {setup_item::kExtendedDxcc, "setup_view_dxcc_extended"},
+        {setup_item::kWindowOnTop, "setup_window_on_top"},
+        {setup_item::kClubMember, "setup_KVZ"},
+    };
+    for (const StoredBox& box : boxes) {
+        session.folder.WriteSetting(box.key, "1");
+    }
+    HWND setup = session.ResetAndWaitForSetup(plugin);
+    if (setup == nullptr) {
+        return;
+    }
+    PumpMessagesFor(500);
+    for (const StoredBox& box : boxes) {
+        CheckEqual(ButtonCheckState(setup, box.id), BST_CHECKED,
+                   std::string("stored \"") + box.key + "\" 1: its box is ticked");
+    }
+    CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
+}
+
+// The mouse over the window writes its position, but only an edge that differs
+// from the one last read or written.
+void RunSetupPositionSaver(LoadedPlugin& plugin) {
+    SetupSession session("position-saver");
+    Check(session.host.StartRunning(), "the host is running");
+    HWND setup = session.ResetAndWaitForSetup(plugin);
+    if (setup == nullptr) {
+        return;
+    }
+    POINT inside = WindowOrigin(setup);
+    SetCursorPos(inside.x + 30, inside.y + 40);
+    PumpMessagesFor(1000);
+    CheckEqual(session.folder.ReadSetting("Setup_x") + " " + session.folder.ReadSetting("Setup_y"),
+               std::string(kMissingSetting) + " " + kMissingSetting,
+               "the mouse over the unmoved window writes no position");
+
+    SetWindowPos(setup, nullptr, 200, 150, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    PumpUntil([&] { return WindowOrigin(setup).x == 200; }, 3000);
+    SetCursorPos(200 + 30, 150 + 40);
+    PumpMessagesFor(200);
+    SetCursorPos(200 + 35, 150 + 42);
+    CheckSettingBecomes(session.folder, "Setup_x", "200", "the moved window's left edge is stored");
+    CheckSettingBecomes(session.folder, "Setup_y", "150", "the moved window's top edge is stored");
+    SetCursorPos(0, 1000);
+    CheckUnloadWithin(plugin, 2000, "FreeLibrary with the Setup window open returns within 2 s");
+    CheckHostReleased(session.host);
+}

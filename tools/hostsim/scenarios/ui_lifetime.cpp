@@ -57,6 +57,29 @@ void RunSetupResetWhileOpen(LoadedPlugin& plugin) {
     CheckHostReleased(session.host);
 }
 
+// A host whose INI file names an old version: ResetStats0 starts no UI thread
+// but still turns the start toggle, so the next reset turns it back.
+void RunSetupOldHost(LoadedPlugin& plugin) {
+    SetupSession session("old-host");
+    Check(session.host.StartRunning(), "the host is running");
+    // Found by the search in the host folder, read by its bare name from the
+    // current directory: here both are the scenario's folder.
+    HANDLE file = CreateFileA((session.folder.Path() + "Zolt2.ini").c_str(), GENERIC_WRITE, 0,
+                              nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const char kVersionLine[] = "[Main]\r\nZolt=2.14R\r\n";
+    DWORD written = 0;
+    WriteFile(file, kVersionLine, sizeof kVersionLine - 1, &written, nullptr);
+    CloseHandle(file);
+    CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+    PumpMessagesFor(1500);
+    Check(FindSetupWindow() == nullptr, "host version 2.14R: no Setup window opens");
+    CheckEqual(session.folder.ReadSetting("Start"), "1", "... and Start is still written 1");
+    CheckEqual(static_cast<long long>(session.host.Calls().size()), 0,
+               "... and the host is not called");
+    CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+    CheckEqual(session.folder.ReadSetting("Start"), "0", "the next reset turns Start back to 0");
+}
+
 // A second hostsim opens the Setup window, says so, and ends its process
 // without unloading the plug-in; this one times the end.
 void RunExitWithSetupOpen(LoadedPlugin&) {
