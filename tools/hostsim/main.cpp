@@ -7,6 +7,7 @@
 //   hostsim setup-message   SetupSet0's box, read, photographed and confirmed
 //   hostsim date-format     the date formatter, built for Windows, against the shared table
 //   hostsim settings-file   the system's settings-file functions against the shared cases
+//   hostsim replay          a contest session's answers and bad-QSO file, as natively
 
 #include <windows.h>
 
@@ -27,7 +28,7 @@ struct Scenario {
 const Scenario kScenarios[] = {
     {"identify", RunIdentify},          {"exports", RunExportLookup},
     {"setup-message", RunSetupMessage}, {"date-format", RunDateFormat},
-    {"settings-file", RunSettingsFile},
+    {"settings-file", RunSettingsFile}, {"replay", RunReplay},
 };
 
 int Usage() {

@@ -14,3 +14,6 @@ void RunDateFormat(const LoadedPlugin& plugin);
 void RunSettingsFile(const LoadedPlugin& plugin);
 // SetupSet0 shows its owner-less box; an operator reads it and presses OK.
 void RunSetupMessage(const LoadedPlugin& plugin);
+// A contest session with duplicates, rejects and deletions: every answer and
+// the bad-QSO file, byte for byte as in the native tests.
+void RunReplay(const LoadedPlugin& plugin);
