@@ -21,6 +21,7 @@
 //   hostsim setup-reset-while-open  resets leave an open Setup window alone
 //   hostsim exit-with-setup-open    process exit with the window open, timed
 //                                   from outside (runs "exit-child")
+//   hostsim replay          a contest session's answers and bad-QSO file, as natively
 
 #include <windows.h>
 
@@ -44,6 +45,7 @@ const Scenario kScenarios[] = {
     {"setup-message", RunSetupMessage},
     {"date-format", RunDateFormat},
     {"settings-file", RunSettingsFile},
+    {"replay", RunReplay},
     {"fake-host", RunFakeHostCheck},
     {"driver-check", RunDriverCheck},
     {"setup-first-run", RunSetupFirstRun},

@@ -47,3 +47,6 @@ void RunSetupResetWhileOpen(LoadedPlugin& plugin);
 // second hostsim process, RunExitChild).
 void RunExitWithSetupOpen(LoadedPlugin& plugin);
 void RunExitChild(LoadedPlugin& plugin);
+// A contest session with duplicates, rejects and deletions: every answer and
+// the bad-QSO file, byte for byte as in the native tests.
+void RunReplay(LoadedPlugin& plugin);

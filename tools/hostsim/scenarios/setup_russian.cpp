@@ -56,9 +56,12 @@ void CheckMovedLabel(HWND setup) {
 void RunSetupRussian(LoadedPlugin& plugin) {
     SetupSession session("russian");
     Check(session.host.StartRunning(), "the host is running");
-    session.data.call = "UA9XYZ";
-    session.data.ownPrefix = "UA9";
-    session.data.contestStart = 45976.5;  // 15 November 2025: the title's year is 2025
+    session.reset.stationCall = "UA9XYZ";
+    session.reset.ownDxccPrefix = "UA9";
+    session.reset.ownContinent = "AS";
+    // A contest of another year than today's: the title shows the contest's.
+    session.reset.start = COleDateTime(host::OleDays(2025, 11, 15, 12, 0), COleDateTime::valid);
+    session.reset.end = COleDateTime(host::OleDays(2025, 11, 16, 12, 0), COleDateTime::valid);
     HWND setup = session.ResetAndWaitForSetup(plugin);
     if (setup == nullptr) {
         return;

@@ -6,8 +6,12 @@
 #include "setup_window.h"
 #include "ui_driver.h"
 
+int SetupSession::Reset(LoadedPlugin& plugin) const {
+    return host::ResetStats(plugin.Api(), reset);
+}
+
 HWND SetupSession::ResetAndWaitForSetup(LoadedPlugin& plugin, HWND previous) {
-    CheckEqual(CallResetStats(plugin.Api(), data), 1, "ResetStats0 answers 1");
+    CheckEqual(Reset(plugin), 1, "ResetStats0 answers 1");
     HWND setup = WaitForSetupWindow(10000, previous);
     Check(setup != nullptr, "the Setup window opens");
     return setup;

@@ -7,16 +7,21 @@
 #include <string>
 
 #include "fake_host.h"
-#include "host_calls.h"
 #include "scenario_folder.h"
 #include "scenarios/ui_common.h"
+#include "support/host_calls.h"
 
 class LoadedPlugin;
 
 struct SetupSession {
+    // The host folder given to ResetStats0 is the scenario's own folder, so no
+    // host INI file is found unless the scenario writes one there.
     explicit SetupSession(const std::string& name) : folder(name) {
-        data.hostFolder = folder.Path();
+        reset.hostFolder = folder.Path().c_str();
     }
+
+    // ResetStats0 with this session's operator data.
+    int Reset(LoadedPlugin& plugin) const;
 
     // ResetStats0 as the host calls it at the start; returns the Setup window
     // that opened (checked), or null.
@@ -25,7 +30,7 @@ struct SetupSession {
     ScenarioFolder folder;
     HostApartment apartment;
     FakeHost host;
-    OperatorData data;
+    host::Reset reset;
 };
 
 // Waits (pumping) until the mode button shows the face colour; checks it.

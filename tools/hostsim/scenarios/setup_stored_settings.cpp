@@ -75,7 +75,7 @@ void RunSetupPosition(LoadedPlugin& plugin) {
     PressEscape(first);
     Check(WaitForWindowGone(first, 5000), "Esc closes the Setup window");
     PumpMessagesFor(300);
-    CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+    CheckEqual(session.Reset(plugin), 1, "ResetStats0 answers 1");
     PumpMessagesFor(1500);
     Check(FindSetupWindow() == nullptr, "the reset after a started UI starts nothing");
     CheckEqual(session.folder.ReadSetting("Start"), "0", "... and sets Start back to 0");

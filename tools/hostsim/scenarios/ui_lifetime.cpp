@@ -43,7 +43,7 @@ void RunSetupResetWhileOpen(LoadedPlugin& plugin) {
     for (const char* before : {"1", "0"}) {
         CheckEqual(session.folder.ReadSetting("Start"), before,
                    std::string("Start before the next reset is ") + before);
-        CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+        CheckEqual(session.Reset(plugin), 1, "ResetStats0 answers 1");
         Check(!OtherSetupWindowAppears(setup, 1500),
               std::string("a reset with Start ") + before + " opens no second Setup window");
         Check(IsWindow(setup) && IsWindowVisible(setup), "the first Setup window stays open");
@@ -70,13 +70,13 @@ void RunSetupOldHost(LoadedPlugin& plugin) {
     DWORD written = 0;
     WriteFile(file, kVersionLine, sizeof kVersionLine - 1, &written, nullptr);
     CloseHandle(file);
-    CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+    CheckEqual(session.Reset(plugin), 1, "ResetStats0 answers 1");
     PumpMessagesFor(1500);
     Check(FindSetupWindow() == nullptr, "host version 2.14R: no Setup window opens");
     CheckEqual(session.folder.ReadSetting("Start"), "1", "... and Start is still written 1");
     CheckEqual(static_cast<long long>(session.host.Calls().size()), 0,
                "... and the host is not called");
-    CheckEqual(CallResetStats(plugin.Api(), session.data), 1, "ResetStats0 answers 1");
+    CheckEqual(session.Reset(plugin), 1, "ResetStats0 answers 1");
     CheckEqual(session.folder.ReadSetting("Start"), "0", "the next reset turns Start back to 0");
 }
 

@@ -1,0 +1,49 @@
+// A short contest session against the real DLL: the same calls, answers and
+// bad-QSO file bytes as the native tests expect.
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "checks.h"
+#include "engine/replay_cases.h"
+#include "plugin_loader.h"
+#include "scenarios/scenarios.h"
+
+namespace {
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace
+
+void RunReplay(LoadedPlugin& plugin) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder =
+        std::string(temp) + "hostsim-replay-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA((folder + "\\Plugins").c_str(), nullptr);
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder.c_str());
+    // "Start" = 1: this reset toggles it back and opens no Setup window.
+    WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\KVZ-DIGI.ini");
+
+    replay::Run(plugin.Api(), [](const char* name, int got, int expected) {
+        CheckEqual(got, expected, std::string("replay: ") + name);
+    });
+    CheckEqual(ReadFileBytes(replay::kBadQsoFile), std::string(replay::kExpectedBadQsoText),
+               "replay: bad-QSO file bytes");
+
+    SetCurrentDirectoryA(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
