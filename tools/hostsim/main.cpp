@@ -19,6 +19,8 @@
 //   hostsim setup-host-not-running, setup-host-not-installed, setup-host-refuses
 //                           the Setup window when the host cannot be reached
 //   hostsim setup-reset-while-open  resets leave an open Setup window alone
+//   hostsim unload-while-starting   FreeLibrary right after the reset that
+//                                   started the UI thread
 //   hostsim exit-with-setup-open    process exit with the window open, timed
 //                                   from outside (runs "exit-child")
 //   hostsim replay          a contest session's answers and bad-QSO file, as natively
@@ -60,6 +62,7 @@ const Scenario kScenarios[] = {
     {"setup-host-not-installed", RunSetupHostNotInstalled},
     {"setup-host-refuses", RunSetupHostRefuses},
     {"setup-reset-while-open", RunSetupResetWhileOpen},
+    {"unload-while-starting", RunUnloadWhileStarting},
     {"exit-with-setup-open", RunExitWithSetupOpen},
     {"exit-child", RunExitChild},
 };

@@ -43,6 +43,8 @@ void RunSetupHostNotInstalled(LoadedPlugin& plugin);
 void RunSetupHostRefuses(LoadedPlugin& plugin);
 // Resets while the Setup window is open leave it alone.
 void RunSetupResetWhileOpen(LoadedPlugin& plugin);
+// FreeLibrary right after the reset that started the UI thread.
+void RunUnloadWhileStarting(LoadedPlugin& plugin);
 // The host's process ends promptly with the Setup window open (timed from a
 // second hostsim process, RunExitChild).
 void RunExitWithSetupOpen(LoadedPlugin& plugin);

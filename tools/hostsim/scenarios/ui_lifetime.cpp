@@ -80,6 +80,36 @@ void RunSetupOldHost(LoadedPlugin& plugin) {
     CheckEqual(session.folder.ReadSetting("Start"), "0", "the next reset turns Start back to 0");
 }
 
+// The host unloads the plug-in right after the reset that started its UI
+// thread, while that thread may still be building the Setup window. A few
+// rounds, each with a fresh load of the library, because the moment of the
+// unload falls differently each time.
+void RunUnloadWhileStarting(LoadedPlugin& plugin) {
+    plugin.Unload();
+    SetupSession session("unload-while-starting");
+    Check(session.host.StartRunning(), "the host is running");
+    const int kRounds = 6;
+    for (int round = 1; round <= kRounds; ++round) {
+        std::string name = "round " + std::to_string(round) + ": ";
+        LoadedPlugin again;
+        if (!again.IsLoaded()) {
+            Check(false, name + "Stats.dll loads again");
+            return;
+        }
+        session.folder.WriteSetting("Start", "0");
+        CheckEqual(session.Reset(again), 1, name + "ResetStats0 answers 1");
+        // On this thread and at once, as a host does that stops right away.
+        DWORD start = GetTickCount();
+        again.Unload();
+        DWORD elapsed = GetTickCount() - start;
+        Check(elapsed < 2000, name + "FreeLibrary right after the reset returns within 2 s (" +
+                                  std::to_string(elapsed) + " ms)");
+        PumpMessagesFor(300);
+        Check(FindSetupWindow() == nullptr, name + "no Setup window is left behind");
+    }
+    CheckHostReleased(session.host);
+}
+
 // A second hostsim opens the Setup window, says so, and ends its process
 // without unloading the plug-in; this one times the end.
 void RunExitWithSetupOpen(LoadedPlugin&) {
