@@ -32,6 +32,7 @@
 
 #include "checks.h"
 #include "plugin_loader.h"
+#include "scenario_folder.h"
 #include "scenarios/scenarios.h"
 
 namespace {
@@ -86,6 +87,9 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], scenario.name) != 0) {
             continue;
         }
+        // Whatever the plug-in writes relative to the current directory (its
+        // settings, the bad-QSO file) lands in a folder of this run's own.
+        ScenarioFolder folder(scenario.name);
         LoadedPlugin plugin;
         Check(plugin.IsLoaded(), "Stats.dll loads from " + plugin.Path());
         if (!plugin.IsLoaded()) {
