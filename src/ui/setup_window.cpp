@@ -108,14 +108,7 @@ BOOL Setup::OnInitDialog() {
         EndDialog(IDCANCEL);  // the plug-in is stopping: never show the window
         return TRUE;
     }
-    g_lastWindowX = SetupPositionFromSetting(ReadSetting("Setup_x"));
-    g_lastWindowY = SetupPositionFromSetting(ReadSetting("Setup_y"));
-    m_extendedDxcc = ReadSettingNumber("setup_view_dxcc_extended");
-    m_dxcc = ReadSettingNumber("DXCC");
-    m_clubMember = ReadSettingNumber("setup_KVZ");
-    // Restored, so that the box and what new tool windows read always agree.
-    m_windowOnTop = ReadSettingNumber("setup_window_on_top") != 0 ? 1 : 0;
-    g_windowOnTop = m_windowOnTop;
+    ReadStoredOptions();
     PlaceWindow();
     m_brush.CreateSolidBrush(kBackground);
     SetTexts();
@@ -135,6 +128,17 @@ BOOL Setup::OnInitDialog() {
     PostMessageW(m_hWnd, WM_WINDOW_UPDATE, 0, 0);
     EnableMenuItem(GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_DISABLED);
     return TRUE;
+}
+
+void Setup::ReadStoredOptions() {
+    g_lastWindowX = SetupPositionFromSetting(ReadSetting("Setup_x"));
+    g_lastWindowY = SetupPositionFromSetting(ReadSetting("Setup_y"));
+    m_extendedDxcc = ReadSettingNumber("setup_view_dxcc_extended");
+    m_dxcc = ReadSettingNumber("DXCC");
+    m_clubMember = ReadSettingNumber("setup_KVZ");
+    // Restored too, so that its box and what new tool windows read always agree.
+    m_windowOnTop = ReadSettingNumber("setup_window_on_top") != 0 ? 1 : 0;
+    g_windowOnTop = m_windowOnTop;
 }
 
 bool Setup::PublishWindow() {

@@ -33,6 +33,7 @@ private:
 
     void OnCommand(int controlId, int notification);
     bool PublishWindow();
+    void ReadStoredOptions();
     void PlaceWindow();
     void SetTexts();
     void AttachModeButtons();

@@ -20,6 +20,9 @@ public:
         // needs neither the loader lock nor the host's thread; what does
         // (releasing the host's interface, leaving COM, the thread's own
         // exit) happens after the signal, outside this module's code.
+        // The limit only runs out when the UI thread is inside a call to the
+        // host at this moment: the host cannot answer it before FreeLibrary
+        // returns, so waiting longer could never help.
         StopUiThreadWithin(kUnloadLimitMs);
         return CWinApp::ExitInstance();
     }

@@ -36,42 +36,38 @@ struct CheckCase {
     int v220;  // answer on host version 2.20
 };
 
-host::Check Checking(const char* call, const char* prefix, const char* band = "20m",
-                     const char* mode = "RTTY", const char* otherBand = "20m") {
-    host::Check check;
-    check.call = call;
-    check.dxccPrefix = prefix;
-    check.band = band;
-    check.mode = mode;
-    check.otherBand = otherBand;
+using host::Typed;
+
+host::Check WithoutSecondBand(host::Check check) {
+    check.otherBand = nullptr;
     return check;
 }
 
 const CheckCase kCheckCases[] = {
-    {"new prefix", Checking("OH1AA", "OH"), 2, 2},
-    {"empty prefix", Checking("OH1AA", ""), 1, 1},
-    {"never new IS", Checking("IS0AA", "IS"), 1, 1},
-    {"never new I", Checking("I1AA", "I"), 1, 1},
-    {"never new IG9", Checking("IG9A", "IG9"), 1, 1},
-    {"never new IT9", Checking("IT9A", "IT9"), 1, 1},
-    {"IT prefix is new", Checking("IT1A", "IT"), 2, 2},
-    {"dupe", Checking("UA9XX", "UA9"), 0, 0},
-    {"dupe even with prefix I", Checking("UA9XX", "I"), 0, 0},
-    {"empty prefix before dupe", Checking("UA9XX", ""), 1, 1},
-    {"dupe is case-sensitive", Checking("ua9xx", "OH"), 2, 2},
-    {"other mode, worked prefix", Checking("UA9XX", "UA9", "20m", "BPSK63"), 2, 2},
-    {"worked by another call", Checking("UA9YY", "UA9"), 1, 1},
-    {"worked on another band", Checking("UA9YY", "UA9", "15m", "RTTY", "15m"), 2, 2},
-    {"only through a club member", Checking("UA9YY", "UA9", "40m", "RTTY", "40m"), 2, 2},
-    {"band texts differ in case", Checking("UA9XX", "UA9", "20m", "RTTY", "20M"), 0, 0},
-    {"band case differs from log", Checking("UA9XX", "UA9", "20M", "RTTY", "20M"), 2, 2},
-    {"band texts disagree", Checking("UA9XX", "UA9", "20m", "RTTY", "40m"), 4, 1},
-    {"second band missing", Checking("UA9XX", "UA9", "20m", "RTTY", nullptr), 0, 0},
-    {"160m", Checking("OH1AA", "OH", "160m", "RTTY", "160m"), 4, 1},
-    {"no band", Checking("OH1AA", "OH", nullptr, "RTTY", nullptr), 4, 1},
-    {"empty band", Checking("OH1AA", "OH", "", "RTTY", ""), 4, 1},
-    {"wrong mode", Checking("OH1AA", "OH", "20m", "CW"), 4, 1},
-    {"mode in lower case", Checking("OH1AA", "OH", "20m", "rtty"), 2, 2},
+    {"new prefix", Typed("OH1AA", "OH"), 2, 2},
+    {"empty prefix", Typed("OH1AA", ""), 1, 1},
+    {"never new IS", Typed("IS0AA", "IS"), 1, 1},
+    {"never new I", Typed("I1AA", "I"), 1, 1},
+    {"never new IG9", Typed("IG9A", "IG9"), 1, 1},
+    {"never new IT9", Typed("IT9A", "IT9"), 1, 1},
+    {"IT prefix is new", Typed("IT1A", "IT"), 2, 2},
+    {"dupe", Typed("UA9XX", "UA9"), 0, 0},
+    {"dupe even with prefix I", Typed("UA9XX", "I"), 0, 0},
+    {"empty prefix before dupe", Typed("UA9XX", ""), 1, 1},
+    {"dupe is case-sensitive", Typed("ua9xx", "OH"), 2, 2},
+    {"other mode, worked prefix", Typed("UA9XX", "UA9", "20m", "BPSK63"), 2, 2},
+    {"worked by another call", Typed("UA9YY", "UA9"), 1, 1},
+    {"worked on another band", Typed("UA9YY", "UA9", "15m", "RTTY", "15m"), 2, 2},
+    {"only through a club member", Typed("UA9YY", "UA9", "40m", "RTTY", "40m"), 2, 2},
+    {"band texts differ in case", Typed("UA9XX", "UA9", "20m", "RTTY", "20M"), 0, 0},
+    {"band case differs from log", Typed("UA9XX", "UA9", "20M", "RTTY", "20M"), 2, 2},
+    {"band texts disagree", Typed("UA9XX", "UA9", "20m", "RTTY", "40m"), 4, 1},
+    {"second band missing", WithoutSecondBand(Typed("UA9XX", "UA9")), 0, 0},
+    {"160m", Typed("OH1AA", "OH", "160m", "RTTY", "160m"), 4, 1},
+    {"no band", Typed("OH1AA", "OH", nullptr, "RTTY", nullptr), 4, 1},
+    {"empty band", Typed("OH1AA", "OH", "", "RTTY", ""), 4, 1},
+    {"wrong mode", Typed("OH1AA", "OH", "20m", "CW"), 4, 1},
+    {"mode in lower case", Typed("OH1AA", "OH", "20m", "rtty"), 2, 2},
 };
 
 TEST_F(CheckCallTest, AnswersOnAHostWithoutVersion) {
@@ -97,7 +93,7 @@ TEST_F(CheckCallTest, NotCheckableAnswerByHostVersion) {
     for (const auto& version : versions) {
         WriteWholeFile("Zolt2.ini", std::string(version.line) + "\r\n");
         host::ResetStats(m_api, {});
-        EXPECT_EQ(host::CheckCall(m_api, Checking("OH1AA", "OH", "160m")), version.answer)
+        EXPECT_EQ(host::CheckCall(m_api, Typed("OH1AA", "OH", "160m")), version.answer)
             << version.line;
     }
 }
@@ -106,26 +102,26 @@ TEST_F(CheckCallTest, RemovedQsosNoLongerCount) {
     LogThreeQsos(nullptr);
     host::Qso first;
     host::Remove(m_api, first);
-    EXPECT_EQ(host::CheckCall(m_api, Checking("UA9XX", "UA9")), 2);
+    EXPECT_EQ(host::CheckCall(m_api, Typed("UA9XX", "UA9")), 2);
     host::Add(m_api, first);
     host::Add(m_api, first);  // a duplicate of it
     host::Remove(m_api, first);
-    EXPECT_EQ(host::CheckCall(m_api, Checking("UA9XX", "UA9")), 0) << "the duplicate stays";
+    EXPECT_EQ(host::CheckCall(m_api, Typed("UA9XX", "UA9")), 0) << "the duplicate stays";
 }
 
 TEST_F(CheckCallTest, HandsOverOneWindowUpdateUntilTheUiAsksAgain) {
     // The first reset in a fresh folder starts the UI thread.
     host::ResetStats(m_api, {});
     ASSERT_EQ(platform::headless::TakeUiRecord().starts, 1);
-    host::CheckCall(m_api, Checking("OH1AA", "OH"));
-    host::CheckCall(m_api, Checking("OH1AB", "OH"));
+    host::CheckCall(m_api, Typed("OH1AA", "OH"));
+    host::CheckCall(m_api, Typed("OH1AB", "OH"));
     EXPECT_EQ(platform::headless::TakeUiRecord().postedUpdates, 1);
     {
         std::lock_guard<std::mutex> hold(g_stateLock);
         EXPECT_EQ(g_updatePending, 0);
         g_updatePending = 1;  // what the window-update handler does when it ends
     }
-    host::CheckCall(m_api, Checking("OH1AA", "OH", "160m"));  // even when not checkable
+    host::CheckCall(m_api, Typed("OH1AA", "OH", "160m"));  // even when not checkable
     EXPECT_EQ(platform::headless::TakeUiRecord().postedUpdates, 1);
 }
 
@@ -133,7 +129,7 @@ TEST_F(CheckCallTest, NothingIsPostedWithoutASetupWindow) {
     host::ResetStats(m_api, {});
     platform::headless::CloseSetupWindow();
     platform::headless::TakeUiRecord();
-    host::CheckCall(m_api, Checking("OH1AA", "OH"));
+    host::CheckCall(m_api, Typed("OH1AA", "OH"));
     EXPECT_EQ(platform::headless::TakeUiRecord().postedUpdates, 0);
     std::lock_guard<std::mutex> hold(g_stateLock);
     EXPECT_EQ(g_updatePending, 1);

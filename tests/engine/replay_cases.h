@@ -34,16 +34,6 @@ inline host::Qso Qso(const char* call, int hour, int minute, const char* band, c
     return qso;
 }
 
-inline host::Check Check(const char* call, const char* band, const char* mode, const char* prefix) {
-    host::Check check;
-    check.call = call;
-    check.band = band;
-    check.otherBand = band;
-    check.mode = mode;
-    check.dxccPrefix = prefix;
-    return check;
-}
-
 inline const Step kSteps[] = {
     {"add first",
      Call::Add,
@@ -52,10 +42,15 @@ inline const Step kSteps[] = {
      nullptr,
      1},
     {"add 40m", Call::Add, Qso("OH2BB", 10, 5, "40m", "RTTY", 7045000, "12", "OH"), {}, nullptr, 1},
-    {"check dupe", Call::Check, {}, Check("UA9XX", "20m", "RTTY", "UA9"), nullptr, 0},
-    {"check worked prefix", Call::Check, {}, Check("UA9YY", "20m", "RTTY", "UA9"), nullptr, 1},
-    {"check new prefix", Call::Check, {}, Check("DL3CC", "20m", "RTTY", "DL"), nullptr, 2},
-    {"check 160m", Call::Check, {}, Check("DL3CC", "160m", "RTTY", "DL"), nullptr, 4},
+    {"check dupe", Call::Check, {}, host::Typed("UA9XX", "UA9", "20m", "RTTY"), nullptr, 0},
+    {"check worked prefix",
+     Call::Check,
+     {},
+     host::Typed("UA9YY", "UA9", "20m", "RTTY"),
+     nullptr,
+     1},
+    {"check new prefix", Call::Check, {}, host::Typed("DL3CC", "DL", "20m", "RTTY"), nullptr, 2},
+    {"check 160m", Call::Check, {}, host::Typed("DL3CC", "DL", "160m", "RTTY"), nullptr, 4},
     {"add dupe",
      Call::Add,
      Qso("UA9XX", 10, 10, "20m", "RTTY", 14081000, "0002", "UA9"),
@@ -107,8 +102,13 @@ inline const Step kSteps[] = {
      {},
      nullptr,
      1},
-    {"still a dupe", Call::Check, {}, Check("UA9XX", "20m", "RTTY", "UA9"), nullptr, 0},
-    {"club prefix still new", Call::Check, {}, Check("UA9ZZ", "20m", "BPSK63", "UA9"), nullptr, 2},
+    {"still a dupe", Call::Check, {}, host::Typed("UA9XX", "UA9", "20m", "RTTY"), nullptr, 0},
+    {"club prefix still new",
+     Call::Check,
+     {},
+     host::Typed("UA9ZZ", "UA9", "20m", "BPSK63"),
+     nullptr,
+     2},
 };
 
 inline const char kBadQsoFile[] = "BadQSO_StatsKVZDIGI_14_11_2018.txt";

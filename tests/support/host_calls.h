@@ -60,22 +60,35 @@ struct Check {
     const char* otherBand = "20m";
 };
 
+// AddData0 and RemoveData0 take the same arguments.
+inline int CallWithQso(AddDataFn* function, const Qso& q) {
+    std::optional<COleDateTime> time = q.time;
+    return function(q.ownCall, q.call, time ? &*time : nullptr, nullptr, nullptr, nullptr, 0,
+                    q.frequencyHz, q.mode, q.rstSent, q.rstReceived, q.exchangeSent,
+                    q.exchangeReceived, "", "", "", "", "", "", "", "", "", q.dxccPrefix, 0, 0, 0,
+                    0.0, 0.0, "", q.continent, "", q.band, "");
+}
+
 template <typename Api>
 int Add(const Api& api, const Qso& q) {
-    std::optional<COleDateTime> time = q.time;
-    return api.addData(q.ownCall, q.call, time ? &*time : nullptr, nullptr, nullptr, nullptr, 0,
-                       q.frequencyHz, q.mode, q.rstSent, q.rstReceived, q.exchangeSent,
-                       q.exchangeReceived, "", "", "", "", "", "", "", "", "", q.dxccPrefix, 0, 0,
-                       0, 0.0, 0.0, "", q.continent, "", q.band, "");
+    return CallWithQso(api.addData, q);
 }
 
 template <typename Api>
 int Remove(const Api& api, const Qso& q) {
-    std::optional<COleDateTime> time = q.time;
-    return api.removeData(q.ownCall, q.call, time ? &*time : nullptr, nullptr, nullptr, nullptr, 0,
-                          q.frequencyHz, q.mode, q.rstSent, q.rstReceived, q.exchangeSent,
-                          q.exchangeReceived, "", "", "", "", "", "", "", "", "", q.dxccPrefix, 0,
-                          0, 0, 0.0, 0.0, "", q.continent, "", q.band, "");
+    return CallWithQso(api.removeData, q);
+}
+
+// A call typed on one band (both band texts alike) in one mode.
+inline Check Typed(const char* call, const char* prefix, const char* band = "20m",
+                   const char* mode = "RTTY", const char* otherBand = nullptr) {
+    Check check;
+    check.call = call;
+    check.dxccPrefix = prefix;
+    check.band = band;
+    check.otherBand = otherBand != nullptr ? otherBand : band;
+    check.mode = mode;
+    return check;
 }
 
 template <typename Api>

@@ -43,6 +43,23 @@ void RunReplay(LoadedPlugin& plugin) {
     CheckEqual(ReadFileBytes(replay::kBadQsoFile), std::string(replay::kExpectedBadQsoText),
                "replay: bad-QSO file bytes");
 
+    CheckEqual(GetPrivateProfileIntA("Settings", "Start", -1, "Plugins\\KVZ-DIGI.ini"), 0,
+               "replay: the reset that found Start 1 left 0");
+
+    // The host's own INI file, found by the system's file search in the host
+    // folder and read by its bare name: version 2.20 answers 1 for "cannot be
+    // checked". The reset truncates the report to its title.
+    std::ofstream("Zolt2.ini", std::ios::binary) << "[Zolt]\r\nZolt=2.20\r\n";
+    WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\KVZ-DIGI.ini");
+    host::Reset reset;
+    const std::string hostFolder = folder + "\\";
+    reset.hostFolder = hostFolder.c_str();
+    CheckEqual(host::ResetStats(plugin.Api(), reset), 1, "host 2.20: reset");
+    CheckEqual(host::CheckCall(plugin.Api(), host::Typed("DL3CC", "DL", "160m")), 1,
+               "host 2.20: 160m cannot be checked, answered 1");
+    CheckEqual(ReadFileBytes(replay::kBadQsoFile), std::string("KVZ DIGI Contest UBN file \r\n"),
+               "host 2.20: bad-QSO file back to its title");
+
     SetCurrentDirectoryA(previous);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
