@@ -17,6 +17,13 @@
 
 namespace {
 
+// Posted to itself at the end of the initialisation; it arrives once the
+// window is shown, before its first paint.
+constexpr UINT WM_SETUP_WINDOW_UP = WM_APP + 1;
+// How long a new window takes to settle after it is shown.
+constexpr UINT_PTR kSettleTimer = 1;
+constexpr UINT kSettleMs = 150;
+
 const COLORREF kBackground = RGB(255, 250, 198);
 const COLORREF kTextColor = RGB(0, 0, 0);
 const COLORREF kIdleFace = RGB(240, 240, 240);
@@ -48,6 +55,12 @@ INT_PTR Setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_WINDOW_UPDATE:
             return OnWindowUpdate();
+        case WM_SETUP_WINDOW_UP:
+            OnWindowUp();
+            return TRUE;
+        case WM_TIMER:
+            OnTimer(static_cast<UINT_PTR>(wParam));
+            return TRUE;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return CDialog::HandleMessage(message, wParam, lParam);
@@ -127,6 +140,7 @@ BOOL Setup::OnInitDialog() {
     }
     PostMessageW(m_hWnd, WM_WINDOW_UPDATE, 0, 0);
     EnableMenuItem(GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_DISABLED);
+    PostMessageW(m_hWnd, WM_SETUP_WINDOW_UP, 0, 0);
     return TRUE;
 }
 
@@ -139,6 +153,23 @@ void Setup::ReadStoredOptions() {
     // Restored too, so that its box and what new tool windows read always agree.
     m_windowOnTop = ReadSettingNumber("setup_window_on_top") != 0 ? 1 : 0;
     g_windowOnTop = m_windowOnTop;
+}
+
+void Setup::OnWindowUp() {
+    // The first paint, the activation and the input-method set-up that follow
+    // a new window make the system load libraries and look up their entry
+    // points under its loader lock, partly in answer to events that arrive a
+    // little later. Let them all happen now, while the host's thread waits in
+    // StartUiThread, and not under an unload that holds that lock.
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SetTimer(m_hWnd, kSettleTimer, kSettleMs, nullptr);
+}
+
+void Setup::OnTimer(UINT_PTR timer) {
+    if (timer == kSettleTimer) {
+        KillTimer(m_hWnd, kSettleTimer);
+        NoteSetupWindowUp();
+    }
 }
 
 bool Setup::PublishWindow() {

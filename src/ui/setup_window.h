@@ -32,6 +32,8 @@ private:
     void OnClubMemberClicked();
 
     void OnCommand(int controlId, int notification);
+    void OnWindowUp();
+    void OnTimer(UINT_PTR timer);
     bool PublishWindow();
     void ReadStoredOptions();
     void PlaceWindow();

@@ -14,15 +14,17 @@ const DWORD kUnloadLimitMs = 1500;
 class CTestApp : public CWinApp {
 public:
     int ExitInstance() override {
-        // Called under the loader lock. The wait is safe there: everything the
-        // UI thread does between the close request and its final signal
-        // (ending the dialog, destroying its windows, freeing its objects)
-        // needs neither the loader lock nor the host's thread; what does
-        // (releasing the host's interface, leaving COM, the thread's own
-        // exit) happens after the signal, outside this module's code.
-        // The limit only runs out when the UI thread is inside a call to the
-        // host at this moment: the host cannot answer it before FreeLibrary
-        // returns, so waiting longer could never help.
+        // Called under the loader lock, so the UI thread must get to its final
+        // signal without the system loading anything or looking up an entry
+        // point. What it does after a close request (ending the dialog,
+        // destroying its windows, freeing its objects) needs neither; what
+        // does (releasing the host's interface, leaving COM, the thread's own
+        // exit) happens after the signal, outside this module's code. A new
+        // window's own first loads are over before ResetStats0 returns, and a
+        // call the UI thread makes to the host meanwhile is answered while we
+        // wait. The limit is for what remains: a UI thread the system makes
+        // load something at this very moment. It could not go on before we
+        // return anyway, and the module then goes with it still running.
         StopUiThreadWithin(kUnloadLimitMs);
         return CWinApp::ExitInstance();
     }

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // Starts the UI thread, stopping a running one first. Returns once the new
-// thread is executing. Host's thread, without g_stateLock.
+// Setup window is up (or the thread gave up). Host's thread, without g_stateLock.
 void StartUiThread();
 // Closes the windows and waits until the UI thread has let go of the module.
 // Host's thread, without g_stateLock.
@@ -26,3 +26,6 @@ bool PostToSetupWindow(UINT message);
 bool PublishSetupWindow(HWND window);
 // Called on the UI thread when it has joined a COM apartment that it must leave at its end.
 void NoteComInitialised(bool initialised);
+// Called on the UI thread once the Setup window is shown and set up: the
+// starter may return.
+void NoteSetupWindowUp();
