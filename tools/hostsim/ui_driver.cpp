@@ -211,51 +211,34 @@ std::string DescribeColour(COLORREF colour) {
 }
 
 bool SaveWindowBitmap(HWND window, const std::string& path) {
-    RECT rect;
-    if (!GetWindowRect(window, &rect)) {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels = CaptureWindowPixels(window, width, height);
+    if (pixels.empty()) {
         return false;
     }
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) {
-        return false;
+    for (DWORD& pixel : pixels) {
+        pixel |= 0xFF000000u;  // opaque: the screen has no alpha, viewers read 0 as clear
     }
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, previous);
-
     BITMAPINFOHEADER info = {};
     info.biSize = sizeof info;
     info.biWidth = width;
-    info.biHeight = height;  // bottom-up, as BMP files store rows
+    info.biHeight = -height;  // top row first, as captured
     info.biPlanes = 1;
-    info.biBitCount = 24;
+    info.biBitCount = 32;
     info.biCompression = BI_RGB;
-    DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    std::vector<unsigned char> pixels(rowBytes * static_cast<DWORD>(height));
-    bool ok = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-                        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == height;
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (!ok) {
-        return false;
-    }
-
+    const DWORD pixelBytes = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
     BITMAPFILEHEADER header = {};
     header.bfType = 0x4D42;  // "BM"
     header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    header.bfSize = header.bfOffBits + pixelBytes;
     FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
-    ok = std::fwrite(&header, sizeof header, 1, file) == 1 &&
-         std::fwrite(&info, sizeof info, 1, file) == 1 &&
-         std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
+    bool ok = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+              std::fwrite(&info, sizeof info, 1, file) == 1 &&
+              std::fwrite(pixels.data(), 1, pixelBytes, file) == pixelBytes;
     return std::fclose(file) == 0 && ok;
 }
 
