@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include "framework/wide_text.h"
+
 IDispatch* g_hostDispatch = nullptr;
 CHostApp g_hostApp;
 
@@ -14,26 +16,11 @@ const DISPID kGetFieldText = 8;
 const DISPID kSendCommand = 16;
 
 std::wstring Wide(const std::string& text) {
-    if (text.empty()) {
-        return std::wstring();
-    }
-    int length =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
+    return WideFromCodePage(text, CP_ACP);
 }
 
 std::string Narrow(const std::wstring& text) {
-    if (text.empty()) {
-        return std::string();
-    }
-    int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                     0, nullptr, nullptr);
-    std::string narrow(length, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0], length,
-                        nullptr, nullptr);
-    return narrow;
+    return CodePageFromWide(text, CP_ACP);
 }
 
 }  // namespace

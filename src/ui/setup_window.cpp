@@ -8,6 +8,7 @@
 #include "engine/settings.h"
 #include "framework/dispatch_error.h"
 #include "framework/module_instance.h"
+#include "framework/wide_text.h"
 #include "resources/resource_ids.h"
 #include "ui/host_link.h"
 #include "ui/setup_texts.h"
@@ -33,14 +34,7 @@ const COLORREF kDisabledLabelColor = RGB(128, 128, 128);
 
 // Code page 1251 text (plain ASCII included) in UTF-16.
 std::wstring FromCodePage1251(const std::string& text) {
-    if (text.empty()) {
-        return std::wstring();
-    }
-    int length =
-        MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
+    return WideFromCodePage(text, 1251);
 }
 
 void WriteFlag(const std::string& key, int value) {

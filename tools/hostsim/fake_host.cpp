@@ -1,4 +1,5 @@
 #include "fake_host.h"
+#include "framework/wide_text.h"
 
 #include <mutex>
 
@@ -10,15 +11,7 @@ const wchar_t kHostProgId[] = L"Zolt2.Application";
 namespace {
 
 std::string Narrow(const wchar_t* text, UINT length) {
-    if (length == 0) {
-        return std::string();
-    }
-    int size = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr,
-                                   nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), &result[0], size, nullptr,
-                        nullptr);
-    return result;
+    return CodePageFromWide(std::wstring(text, length), CP_ACP);
 }
 
 bool IsPropertyGet(WORD flags) {

@@ -1,4 +1,5 @@
 #include "ui_driver.h"
+#include "framework/wide_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,14 +95,7 @@ std::wstring StoredItemText(HWND dialog, int controlId) {
 }
 
 std::wstring FromCodePage1251(const std::string& bytes) {
-    if (bytes.empty()) {
-        return std::wstring();
-    }
-    int length = static_cast<int>(bytes.size());
-    int size = MultiByteToWideChar(1251, 0, bytes.data(), length, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(1251, 0, bytes.data(), length, &text[0], size);
-    return text;
+    return WideFromCodePage(bytes, 1251);
 }
 
 std::string DescribeWide(const std::wstring& text) {
