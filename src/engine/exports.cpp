@@ -15,6 +15,7 @@
 #include "engine/identification.h"
 #include "engine/plugin_exports.h"
 #include "engine/qso_operations.h"
+#include "reports/score_summary.h"
 
 #if defined(_WIN32)
 #define STATS_EXPORT
@@ -137,9 +138,9 @@ STATS_EXPORT const char* STATS_CALL GetSetName(int set) {
     return Guarded<const char*>(kEmptyText, [&] { return ContestSetName(set); });
 }
 
-// The score summary arrives with the reports; until then it is empty.
-STATS_EXPORT const char* STATS_CALL GetResult0(int*) {
-    return kEmptyText;
+STATS_EXPORT const char* STATS_CALL GetResult0(int* out) {
+    // Takes the lock itself: it must not hold it while the export's notice is open.
+    return Guarded<const char*>(kEmptyText, [&] { return ProduceResult(out); });
 }
 
 STATS_EXPORT void STATS_CALL SetupSet0() {

@@ -12,6 +12,7 @@
 #include "engine/qso_operations.h"
 #include "engine/settings.h"
 #include "platform/platform.h"
+#include "reports/cabrillo_log.h"
 
 namespace {
 // Operators with these own prefixes get the Russian texts.
@@ -85,7 +86,7 @@ int ResetContest(const ResetArguments& reset) {
 
     if (reset.exportRequest != 0) {
         // Modal on the host's thread; the answer changes nothing here.
-        platform::EditCabrilloHeader(std::string(reset.stationCall), reset.start, reset.end);
+        g_cabrillo.EditHeader(std::string(reset.stationCall), &reset.start, &reset.end);
         WriteSetting(kStartKey, "1");
     }
     ToggleUiThread(oldHost);

@@ -10,6 +10,8 @@ namespace {
 // Every settings read goes through a buffer of this many characters, the
 // terminator included.
 constexpr std::size_t kSettingBufferSize = 100;
+// Far beyond anything an operator types into one header field.
+constexpr std::size_t kLongestSetting = std::size_t{1} << 20;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -18,6 +20,17 @@ bool IsBlank(char c) {
 
 std::string ReadSetting(const std::string& key) {
     return platform::ReadProfileText(g_iniFile, g_iniSection, key, "", kSettingBufferSize);
+}
+
+std::string ReadWholeSetting(const std::string& key, const std::string& defaultValue) {
+    // The system cuts a value to the buffer without saying so: a value that
+    // fills the buffer is read again with a larger one.
+    for (std::size_t bufferSize = 1024;; bufferSize *= 2) {
+        std::string value =
+            platform::ReadProfileText(g_iniFile, g_iniSection, key, defaultValue, bufferSize);
+        if (value.size() + 1 < bufferSize || bufferSize >= kLongestSetting)
+            return value;
+    }
 }
 
 int ReadSettingNumber(const std::string& key) {

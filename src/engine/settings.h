@@ -10,6 +10,10 @@
 // A stored value, at most 99 characters, or "" when the key is missing.
 std::string ReadSetting(const std::string& key);
 
+// A stored value of any length (texts the operator typed, such as a soap box),
+// or `defaultValue` when the key is missing.
+std::string ReadWholeSetting(const std::string& key, const std::string& defaultValue);
+
 // A stored value as a number: its leading sign and decimal digits, so an empty
 // or non-numeric value gives 0. Values beyond the range of int saturate.
 int ReadSettingNumber(const std::string& key);

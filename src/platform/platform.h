@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class COleDateTime;
+struct CabrilloHeaderValues;
 
 namespace platform {
 
@@ -36,6 +36,10 @@ std::vector<std::string> FindFileNames(const std::string& pattern);
 // default one. Returns when the operator has closed it.
 void ShowMessageBox(const std::string& text, const char* caption);
 
+// A modal OK message box with the information icon, owned by the calling
+// thread's active window (none when it has none). Returns when closed.
+void ShowNotice(const std::string& text, const std::string& caption);
+
 // The plug-in's UI thread, seen from the host's thread. Its windows' handlers
 // take g_stateLock, so the two calls that wait for the thread must be made
 // without holding it.
@@ -54,8 +58,10 @@ bool UiThreadRunning();
 // go away in between.
 bool PostWindowUpdate();
 
-// The Cabrillo header dialog, modal on the calling thread: 1 when the operator
-// confirmed it, 0 when cancelled. Call without holding g_stateLock.
-int EditCabrilloHeader(const std::string& call, const COleDateTime& start, const COleDateTime& end);
+// The Cabrillo header dialog, modal on the calling thread, preset from
+// `values`. True when the operator confirmed it with OK: `values` then holds
+// the controls' texts. False otherwise, with `values` unchanged. Call without
+// holding g_stateLock.
+bool ShowCabrilloDialog(CabrilloHeaderValues& values);
 
 }  // namespace platform

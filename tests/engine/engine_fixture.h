@@ -12,6 +12,8 @@
 #include "engine/contest_state.h"
 #include "engine/log_index.h"
 #include "platform/posix/headless.h"
+#include "reports/cabrillo_log.h"
+#include "reports/score_summary.h"
 #include "support/host_calls.h"
 #include "support/native_api.h"
 #include "support/temp_dir.h"
@@ -22,8 +24,9 @@ protected:
         std::filesystem::create_directory("Plugins");
         platform::headless::CloseSetupWindow();
         platform::headless::TakeUiRecord();
-        platform::headless::TakeHeaderEdits();
-        platform::headless::SetHeaderDialogAnswer(0);
+        platform::headless::TakeHeaderDialogs();
+        platform::headless::SetHeaderDialogAnswer(nullptr);
+        platform::headless::TakeMessageBoxes();
         // The state a freshly loaded module has, whatever earlier tests of
         // this process did.
         std::lock_guard<std::mutex> hold(g_stateLock);
@@ -35,6 +38,13 @@ protected:
         g_russianUi = 0;
         g_clubMember = 0;
         g_exportMode = 0;
+        g_htmlResult = 0;
+        g_badQsoCount = 0;
+        for (StringList& list : g_multipliers)
+            list.clear();
+        g_cabrillo = CabrilloLog();
+        g_claimedScore = 0;
+        g_resultText.clear();
     }
 
     static std::string BadQsoFile() {

@@ -1,36 +1,44 @@
-// The Linux build shows no dialogs: the Cabrillo header dialog answers at
-// once with the answer the tests chose, and records what it was given.
+// The Linux build shows no dialogs: the Cabrillo header dialog records how it
+// was preset and answers at once with the answer the test chose.
 
 #include <mutex>
 
-#include "framework/ole_date_time.h"
 #include "platform/platform.h"
 #include "platform/posix/headless.h"
 
 namespace platform {
 namespace {
 std::mutex g_recordLock;
-std::vector<headless::RecordedHeaderEdit> g_headerEdits;
-int g_headerAnswer = 0;
+std::vector<CabrilloHeaderValues> g_shown;
+headless::HeaderDialogAnswer g_answer;
 }  // namespace
 
-int EditCabrilloHeader(const std::string& call, const COleDateTime& start,
-                       const COleDateTime& end) {
-    std::lock_guard<std::mutex> hold(g_recordLock);
-    g_headerEdits.push_back({call, start.m_dt, end.m_dt});
-    return g_headerAnswer;
+bool ShowCabrilloDialog(CabrilloHeaderValues& values) {
+    headless::HeaderDialogAnswer answer;
+    {
+        std::lock_guard<std::mutex> hold(g_recordLock);
+        g_shown.push_back(values);
+        answer = g_answer;
+    }
+    if (!answer)
+        return false;
+    CabrilloHeaderValues edited = values;
+    if (!answer(edited))
+        return false;
+    values = edited;
+    return true;
 }
 
-std::vector<headless::RecordedHeaderEdit> headless::TakeHeaderEdits() {
+void headless::SetHeaderDialogAnswer(HeaderDialogAnswer answer) {
     std::lock_guard<std::mutex> hold(g_recordLock);
-    std::vector<RecordedHeaderEdit> taken;
-    taken.swap(g_headerEdits);
+    g_answer = std::move(answer);
+}
+
+std::vector<CabrilloHeaderValues> headless::TakeHeaderDialogs() {
+    std::lock_guard<std::mutex> hold(g_recordLock);
+    std::vector<CabrilloHeaderValues> taken;
+    taken.swap(g_shown);
     return taken;
-}
-
-void headless::SetHeaderDialogAnswer(int answer) {
-    std::lock_guard<std::mutex> hold(g_recordLock);
-    g_headerAnswer = answer;
 }
 
 }  // namespace platform

@@ -1,8 +1,11 @@
 #pragma once
 // What the headless stand-ins of the Linux build did, for the tests to inspect.
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "reports/cabrillo_header_values.h"
 
 namespace platform::headless {
 
@@ -10,6 +13,7 @@ struct RecordedMessageBox {
     std::string text;
     std::string caption;  // "" when the system default was asked for
     bool defaultCaption = false;
+    bool information = false;  // a notice with the information icon
 };
 
 std::vector<RecordedMessageBox> TakeMessageBoxes();
@@ -25,12 +29,12 @@ struct UiRecord {
 UiRecord TakeUiRecord();  // returns the record and clears its counters
 void CloseSetupWindow();  // as if the operator closed the Setup window
 
-struct RecordedHeaderEdit {
-    std::string call;
-    double start = 0;
-    double end = 0;
-};
-std::vector<RecordedHeaderEdit> TakeHeaderEdits();
-void SetHeaderDialogAnswer(int answer);  // what the next dialogs return (0 at first)
+// The Cabrillo header dialog: each one shown is recorded with the values it
+// was preset with, then answered at once by the answer the test chose. The
+// answer may edit the values and returns true for OK; with no answer set the
+// dialog is cancelled.
+using HeaderDialogAnswer = std::function<bool(CabrilloHeaderValues&)>;
+void SetHeaderDialogAnswer(HeaderDialogAnswer answer);
+std::vector<CabrilloHeaderValues> TakeHeaderDialogs();  // as shown, oldest first
 
 }  // namespace platform::headless

@@ -13,7 +13,12 @@ std::vector<headless::RecordedMessageBox> g_recorded;
 
 void ShowMessageBox(const std::string& text, const char* caption) {
     std::lock_guard<std::mutex> hold(g_recordLock);
-    g_recorded.push_back({text, caption != nullptr ? caption : "", caption == nullptr});
+    g_recorded.push_back({text, caption != nullptr ? caption : "", caption == nullptr, false});
+}
+
+void ShowNotice(const std::string& text, const std::string& caption) {
+    std::lock_guard<std::mutex> hold(g_recordLock);
+    g_recorded.push_back({text, caption, false, true});
 }
 
 std::vector<headless::RecordedMessageBox> headless::TakeMessageBoxes() {

@@ -1,13 +1,13 @@
-// The Cabrillo header dialog on Windows. Until the reports bring the dialog,
-// the header is not edited and the answer is "cancelled".
+// The Cabrillo header dialog on Windows. Until the dialog is built, the
+// header is not edited and the answer is "cancelled".
 
-#include "framework/ole_date_time.h"
 #include "platform/platform.h"
+#include "reports/cabrillo_header_values.h"
 
 namespace platform {
 
-int EditCabrilloHeader(const std::string&, const COleDateTime&, const COleDateTime&) {
-    return 0;
+bool ShowCabrilloDialog(CabrilloHeaderValues&) {
+    return false;
 }
 
 }  // namespace platform
