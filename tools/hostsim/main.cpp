@@ -24,6 +24,9 @@
 //   hostsim exit-with-setup-open    process exit with the window open, timed
 //                                   from outside (runs "exit-child")
 //   hostsim replay          a contest session's answers and bad-QSO file, as natively
+//   hostsim demo            the shipped sample contest through the DLL, then the
+//                           summary, HTML page, Cabrillo export and bad-QSO file
+//                           copied to %HOSTSIM_DEMO_OUT%
 
 #include <windows.h>
 
@@ -49,6 +52,7 @@ const Scenario kScenarios[] = {
     {"date-format", RunDateFormat},
     {"settings-file", RunSettingsFile},
     {"replay", RunReplay},
+    {"demo", RunDemo},
     {"fake-host", RunFakeHostCheck},
     {"driver-check", RunDriverCheck},
     {"setup-first-run", RunSetupFirstRun},

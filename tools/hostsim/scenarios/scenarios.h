@@ -52,3 +52,6 @@ void RunExitChild(LoadedPlugin& plugin);
 // A contest session with duplicates, rejects and deletions: every answer and
 // the bad-QSO file, byte for byte as in the native tests.
 void RunReplay(LoadedPlugin& plugin);
+// The shipped sample contest replayed as the host would, then every report an
+// operator keeps, written to the output folder and checked against each other.
+void RunDemo(LoadedPlugin& plugin);
