@@ -1,7 +1,8 @@
 // How the engine's cost per call grows with the log: replaying N QSOs through
-// AddData0 after ResetStats0, and CheckCall0 against a log of N, for N = 1 000,
-// 10 000 and 100 000 realistic QSOs with a few per cent duplicates. A keystroke
-// must cost the same in the last hour of a contest as in the first.
+// AddData0 after ResetStats0, CheckCall0 against a log of N, and GetResult0
+// over a log of N, for N = 1 000, 10 000 and 100 000 realistic QSOs with a few
+// per cent duplicates. A keystroke must cost the same in the last hour of a
+// contest as in the first; the score is counted afresh, once through the log.
 
 #include <benchmark/benchmark.h>
 
@@ -141,8 +142,37 @@ void BM_CheckCall(benchmark::State& state) {
     PerCall(state, 1);
 }
 
+// The score as the host asks for it after every QSO: the whole log is counted
+// again each time. With `exportRequest` set, each call also writes the
+// Cabrillo file.
+void GetResultAfterReplay(benchmark::State& state, int exportRequest) {
+    ScopedWorkingDirectory folder;
+    std::filesystem::create_directory("Plugins");
+    const NativeApi api;
+    const std::vector<BenchQso> qsos =
+        MakeQsos(Stations(), static_cast<std::size_t>(state.range(0)));
+    std::vector<std::string> serials = Serials(qsos);
+    host::Reset reset;
+    reset.exportRequest = exportRequest;
+    host::ResetStats(api, reset);
+    Replay(api, qsos, serials);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(host::GetResult(api));
+    PerCall(state, 1);
+}
+
+void BM_GetResult(benchmark::State& state) {
+    GetResultAfterReplay(state, 0);
+}
+
+void BM_GetResultExport(benchmark::State& state) {
+    GetResultAfterReplay(state, 1);
+}
+
 BENCHMARK(BM_ReplayAddData)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckCall)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BM_GetResult)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetResultExport)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Prints the runs as usual, then the growth from the smallest to the largest N.
 class GrowthReporter : public benchmark::ConsoleReporter {

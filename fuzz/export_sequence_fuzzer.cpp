@@ -16,6 +16,7 @@
 
 #include "engine/contest_state.h"
 #include "engine/log_index.h"
+#include "platform/posix/headless.h"
 #include "support/host_calls.h"
 #include "support/native_api.h"
 
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NativeApi api;
     while (input.remaining_bytes() > 0) {
         Texts texts;
-        switch (input.ConsumeIntegralInRange(0, 5)) {
+        switch (input.ConsumeIntegralInRange(0, 6)) {
             case 0: {
                 host::Reset reset;
                 reset.hostFolder = texts.Next(input);
@@ -139,11 +140,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     std::abort();
                 break;
             }
+            case 5: {
+                if (input.ConsumeIntegralInRange(0, 7) == 0)
+                    setVersion("2.20");
+                const std::string result = host::GetResult(api);
+                if (result.rfind("\tKVZ DX Contest ", 0) != 0 && result.rfind("<html>", 0) != 0)
+                    std::abort();
+                break;
+            }
             default:
                 if (host::IsValidExchange(api, texts.Next(input)) > 1)
                     std::abort();
                 break;
         }
+        // The headless notices and dialogs are only recorded; keep the record small.
+        platform::headless::TakeMessageBoxes();
+        platform::headless::TakeHeaderDialogs();
         CheckIndexesAgreeWithTheLog();
     }
     return 0;

@@ -1,4 +1,4 @@
-// The host's thread replays, checks and removes QSOs while the UI thread reads
+// The host's thread replays, checks, removes and scores QSOs while the UI thread reads
 // the log the way its window-update handler does. Run under ThreadSanitizer
 // (the native-tsan build), any access outside the state lock is reported.
 
@@ -67,6 +67,10 @@ TEST_F(ConcurrencyTest, HostCallsAndWindowUpdatesShareTheStateSafely) {
             host::CheckCall(m_api, check);
             if (minute % 5 == 4) {
                 EXPECT_EQ(host::Remove(m_api, qso), 1);
+            }
+            if (minute % 20 == 0) {
+                // The score rebuilds the multiplier lists the windows read.
+                EXPECT_NE(host::GetResult(m_api).find("Total\t"), std::string::npos);
             }
         }
     }

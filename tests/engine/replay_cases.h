@@ -1,7 +1,7 @@
 #pragma once
 // A short contest session: a reset, QSOs with duplicates and rejects, call
-// checks, exchange checks and deletions, with every answer and the final
-// bad-QSO file. The native tests and the host simulator (against the real DLL
+// checks, exchange checks and deletions, with every answer, the final
+// bad-QSO file and the score summary. The native tests and the host simulator (against the real DLL
 // under Wine) both run it, so the two builds are proven to agree byte for byte.
 
 #include <string>
@@ -118,6 +118,21 @@ inline const char kExpectedBadQsoText[] =
     "QSO:  1838  RTTY  2018-11-14 1015  DL1AA  599  1  W1AW  599  5   WRONG BAND !!!\r\n"
     "QSO: 28080  RTTY  2018-11-14 1025  DL1AA  599  1  VK2AA  599     NO RX NUMBER !!!\r\n"
     "QSO: 14082  RTTY  2018-11-14 1030  DL1AA  599  1  UA9XX  599  3   DUPE !!!\r\n";
+
+// GetResult0 after the session: 40 m sorts before 20 m, the third copy of
+// UA9XX is the one dupe, the two rejects still in the file count, and the rates
+// are measured from that dupe's time on 20 m.
+inline const char kExpectedSummary[] =
+    "\tKVZ DX Contest 14.11-14.11.2018 \r\n\t\tContestant: DL1AA\r\n"
+    "Band\tQSOs\tPoints\tDXCC\tRTTY\tBPSK63\r\n"
+    "40m\t 1\t 2\t 1\t 1\t 0\r\n"
+    "20m\t 2\t 12\t 2\t 1\t 1\r\n"
+    "Total\t 3\t 14\t 3\t 2\t 1\r\nDupe\t 1\r\nBad QSO\t 2\r\n\r\n"
+    "Score = 14 *  3 = 42 \r\n"
+    "\r\nHourly (10min) QSO rate:     2 (0) QSOs/hour\r\n"
+    "Hourly (10min) pts rate:    12 (0) points/hour\r\n\r\n"
+    "Last QSO: 10 points\r\n\r\n"
+    "Scored by Stats.dll, the KVZ DIGI Contest plug-in";
 
 // Runs the session after a reset; report(name, got, expected) hears every answer.
 template <typename Api, typename Report>

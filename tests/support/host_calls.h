@@ -109,6 +109,17 @@ int CheckCall(const Api& api, const Check& c) {
                          second);
 }
 
+// The summary text; `out` receives what GetResult0 stores through its pointer
+// (it starts at 0).
+template <typename Api>
+std::string GetResult(const Api& api, int* out = nullptr) {
+    int stored = 0;
+    const char* text = api.getResult(&stored);
+    if (out != nullptr)
+        *out = stored;
+    return text != nullptr ? std::string(text) : std::string("(null)");
+}
+
 template <typename Api>
 int IsValidExchange(const Api& api, const char* exchange) {
     return api.isValidExchg(exchange, "", "", "", 0, 0, 0);

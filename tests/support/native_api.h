@@ -11,6 +11,7 @@ ResetStatsFn ResetStats0;
 CheckCallFn CheckCallFunc0;
 IsValidExchgFn StatsIsValidExchg0;
 GetResultFn GetResult0;
+SetVersionFn setVersion;
 }
 
 struct NativeApi {

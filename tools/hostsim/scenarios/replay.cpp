@@ -42,6 +42,8 @@ void RunReplay(LoadedPlugin& plugin) {
     });
     CheckEqual(ReadFileBytes(replay::kBadQsoFile), std::string(replay::kExpectedBadQsoText),
                "replay: bad-QSO file bytes");
+    CheckEqual(host::GetResult(plugin.Api()), std::string(replay::kExpectedSummary),
+               "replay: the score summary after the session");
 
     CheckEqual(GetPrivateProfileIntA("Settings", "Start", -1, "Plugins\\KVZ-DIGI.ini"), 0,
                "replay: the reset that found Start 1 left 0");
