@@ -17,17 +17,19 @@
 
 #include "checks.h"
 #include "plugin_loader.h"
+#include "scenarios/demo_checks.h"
 #include "scenarios/demo_outputs.h"
+#include "scenarios/demo_replay.h"
 #include "scenarios/demo_sample.h"
 #include "scenarios/modal_operator.h"
 #include "scenarios/scenarios.h"
-#include "support/host_calls.h"
 
 namespace {
 
 const int kHeaderDialogId = 101;
 const char kHeaderDialogCaption[] = "KVZ DIGI Contest";
 const char kNoticeCaption[] = "Output";
+// GetResult0 writes its out value only in export mode.
 const int kOutUntouched = 12345;
 
 // "/work/out" as Wine's "Z:\work\out"; a Windows path stays as it is.
@@ -55,57 +57,47 @@ std::string InFolder(std::string folder, const std::string& name) {
     return folder + name;
 }
 
-struct ReplayTally {
-    int accepted = 0;
-    int rejected = 0;
-    int warnedDupes = 0;     // CheckCall0 said "duplicate" and the QSO was logged
-    int newMultipliers = 0;  // CheckCall0 said "new multiplier"
-    int unknownAnswers = 0;  // CheckCall0 answers outside 0, 1, 2, 4
+// The names the plug-in writes in the current folder, and where the demo
+// keeps them.
+struct DemoFiles {
+    std::string badQsoName;
+    std::string cabrilloName;
+    std::string summaryText;
+    std::string summaryHtml;
+    std::string badQso;
+    std::string cabrillo;
 };
 
-host::Reset ResetFor(const SampleContest& contest, const std::string& hostFolder,
-                     int exportRequest) {
-    host::Reset reset;
-    reset.hostFolder = hostFolder.c_str();
-    reset.exportRequest = exportRequest;
-    reset.stationCall = contest.station.call.c_str();
-    reset.start = contest.station.start;
-    reset.end = contest.station.end;
-    reset.ownDxccPrefix = contest.station.dxccPrefix.c_str();
-    reset.ownContinent = contest.station.continent.c_str();
-    return reset;
+DemoFiles FilesFor(const SampleContest& contest, const std::string& outFolder) {
+    DemoFiles files;
+    files.badQsoName = "BadQSO_StatsKVZDIGI_" + contest.station.end.Format("%d_%m_%Y") + ".txt";
+    files.cabrilloName = contest.station.call + ".cbr";
+    files.summaryText = InFolder(outFolder, "summary.txt");
+    files.summaryHtml = InFolder(outFolder, "summary.html");
+    files.badQso = InFolder(outFolder, files.badQsoName);
+    files.cabrillo = InFolder(outFolder, files.cabrilloName);
+    return files;
 }
 
-// Like the host: the call is checked while the operator types it, then logged.
-ReplayTally Replay(const PluginApi& api, const SampleContest& contest) {
-    ReplayTally tally;
-    for (const SampleQso& sample : contest.qsos) {
-        host::Check typed = host::Typed(sample.call.c_str(), sample.dxccPrefix.c_str(),
-                                        sample.band.c_str(), sample.mode.c_str());
-        typed.continent = sample.continent.c_str();
-        const int answer = host::CheckCall(api, typed);
-
-        host::Qso qso;
-        qso.ownCall = contest.station.call.c_str();
-        qso.call = sample.call.c_str();
-        qso.time = sample.time;
-        qso.frequencyHz = sample.frequencyHz;
-        qso.mode = sample.mode.c_str();
-        qso.rstSent = sample.rstSent.c_str();
-        qso.rstReceived = sample.rstReceived.c_str();
-        qso.exchangeSent = sample.exchangeSent.c_str();
-        qso.exchangeReceived = sample.exchangeReceived.c_str();
-        qso.dxccPrefix = sample.dxccPrefix.c_str();
-        qso.continent = sample.continent.c_str();
-        qso.band = sample.band.c_str();
-        const bool accepted = host::Add(api, qso) == 1;
-
-        (accepted ? tally.accepted : tally.rejected)++;
-        tally.warnedDupes += answer == 0 && accepted ? 1 : 0;
-        tally.newMultipliers += answer == 2 ? 1 : 0;
-        tally.unknownAnswers += answer != 0 && answer != 1 && answer != 2 && answer != 4 ? 1 : 0;
+// Nothing of an earlier run may pass for this run's output.
+void PrepareOutputFolder(const std::string& outFolder, const DemoFiles& files) {
+    std::error_code ignored;
+    std::filesystem::create_directories(outFolder, ignored);
+    for (const std::string& stale :
+         {files.summaryText, files.summaryHtml, files.badQso, files.cabrillo}) {
+        std::filesystem::remove(stale, ignored);
     }
-    return tally;
+}
+
+// The current folder as the host's folder, with the host's INI file in it.
+std::string PrepareHostFolder() {
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    WriteFileBytes("Zolt2.ini", "[Zolt]\r\nZolt=2.20\r\n");
+    // "Start" = 1: the reset toggles it and leaves the Setup window closed; the
+    // demo is about the reports, and no automation object answers here.
+    WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\KVZ-DIGI.ini");
+    return InFolder(current, "");
 }
 
 std::string Result(const PluginApi& api, int& out) {
@@ -122,54 +114,108 @@ void Identify(const PluginApi& api) {
     CheckEqual(api.getExchgCount("", "", ""), 1, "GetExchgCount0: one exchange");
 }
 
-int CountLinesStartingWith(const std::vector<std::string>& lines, const std::string& start) {
-    int count = 0;
-    for (const std::string& line : lines) {
-        count += StartsWith(line, start) ? 1 : 0;
+// The host's first pass: reset, replay, and the summary in both forms.
+void ScoreTheLog(const PluginApi& api, const SampleContest& contest, const std::string& hostFolder,
+                 const DemoFiles& files, DemoReports& reports) {
+    Identify(api);
+    CheckEqual(ResetForSample(api, contest, hostFolder, 0), 1, "ResetStats0");
+    reports.logged = ReplaySample(api, contest);
+    std::printf(
+        "replayed %zu QSOs: %d logged, %d rejected; CheckCall0 warned of %d dupes and"
+        " announced %d new multipliers\n",
+        contest.qsos.size(), reports.logged.accepted, reports.logged.rejected,
+        reports.logged.warnedDupes, reports.logged.newMultipliers);
+    CheckEqual(reports.logged.unknownAnswers, 0, "CheckCall0 answers only 0, 1, 2 or 4");
+    Check(reports.logged.accepted > 0 && reports.logged.rejected > 0,
+          "the sample has logged and rejected QSOs");
+
+    int out = 0;
+    reports.summaryText = Result(api, out);
+    CheckEqual(out, kOutUntouched, "GetResult0 leaves its out value alone without an export");
+    Check(WriteFileBytes(files.summaryText, reports.summaryText), "summary text saved");
+    CheckEqual(static_cast<long long>(api.setVersion("2.20")), 0, "setVersion(\"2.20\") answers 0");
+    reports.summaryHtml = Result(api, out);
+    Check(WriteFileBytes(files.summaryHtml, reports.summaryHtml), "summary HTML saved");
+    reports.badQsoAfterReplay = ReadFileBytes(files.badQsoName);
+}
+
+// The reset with an export request opens the header dialog; both it and the
+// notice of GetResult0 are modal on this thread, so an operator thread answers.
+void ConfirmHeaderDialog(const LoadedPlugin& plugin, const SampleContest& contest,
+                         const std::string& hostFolder) {
+    const bool dialogBuiltIn =
+        FindResourceA(plugin.Module(), MAKEINTRESOURCEA(kHeaderDialogId), RT_DIALOG) != nullptr;
+    ModalWatch dialog;
+    dialog.caption = kHeaderDialogCaption;
+    dialog.appearWithinMs = dialogBuiltIn ? 10000 : 3000;
+    dialog.screenshot = "demo-cabrillo-dialog.bmp";
+    {
+        ModalOperator operatorThread(dialog);
+        CheckEqual(ResetForSample(plugin.Api(), contest, hostFolder, 1), 1,
+                   "ResetStats0 with an export request");
+        operatorThread.Join();
     }
-    return count;
-}
-
-int CountLinesEndingWith(const std::vector<std::string>& lines, const std::string& end) {
-    int count = 0;
-    for (const std::string& line : lines) {
-        count += line.size() >= end.size() &&
-                         line.compare(line.size() - end.size(), end.size(), end) == 0
-                     ? 1
-                     : 0;
+    if (!dialogBuiltIn && !dialog.appeared) {
+        std::printf(
+            "note: this Stats.dll has no header dialog (resource %d) yet; the export "
+            "goes on with the remembered header\n",
+            kHeaderDialogId);
+        return;
     }
-    return count;
+    Check(dialog.appeared, "the Cabrillo header dialog \"" + dialog.caption + "\" opened");
+    Check(dialog.closed, "the header dialog closed on OK");
+    Check(dialog.photographed, "screenshot of the header dialog saved");
 }
 
-std::string LineStartingWith(const std::vector<std::string>& lines, const std::string& start) {
-    for (const std::string& line : lines) {
-        if (StartsWith(line, start)) {
-            return line;
-        }
+// Returns the text of the "Output" box.
+std::string Export(const LoadedPlugin& plugin, const SampleContest& contest,
+                   const std::string& hostFolder, const DemoFiles& files, DemoReports& reports) {
+    ConfirmHeaderDialog(plugin, contest, hostFolder);
+    reports.exported = ReplaySample(plugin.Api(), contest);
+    CheckEqual(reports.exported.accepted, reports.logged.accepted,
+               "the export replay logs the same QSOs");
+
+    ModalWatch notice;
+    notice.caption = kNoticeCaption;
+    notice.screenshot = "demo-output-box.bmp";
+    int out = 0;
+    std::string result;
+    {
+        ModalOperator operatorThread(notice);
+        result = Result(plugin.Api(), out);
+        operatorThread.Join();
     }
-    return std::string();
+    Check(notice.appeared, "GetResult0 in export mode shows the \"Output\" box");
+    CheckEqual(notice.text, "File produced: " + files.cabrilloName,
+               "the Output box names the file");
+    Check(notice.photographed, "screenshot of the Output box saved");
+    CheckEqual(out, -1, "GetResult0 in export mode stores -1 in its out value");
+    Check(!result.empty(), "GetResult0 in export mode still returns the summary");
+
+    Check(CopyFileA(files.cabrilloName.c_str(), files.cabrillo.c_str(), FALSE) != 0,
+          files.cabrilloName + " copied out");
+    Check(CopyFileA(files.badQsoName.c_str(), files.badQso.c_str(), FALSE) != 0,
+          files.badQsoName + " copied out");
+    return notice.text;
 }
 
-void CheckFileKept(const std::string& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    Check(!error && size > 0, path + " written (" + std::to_string(error ? 0 : size) + " bytes)");
-}
-
-void PrintWithoutCarriageReturns(const std::string& text) {
+void PrintForOperator(const DemoReports& reports, const std::string& noticeText) {
     std::string shown;
-    for (char c : text) {
+    for (char c : reports.summaryText) {
         if (c != '\r') {
             shown += c;
         }
     }
-    std::printf("%s\n", shown.c_str());
+    std::printf("\n%s\n\nOutput box: \"%s\"\nwritten:\n", shown.c_str(), noticeText.c_str());
+    for (const std::string& path : reports.keptFiles) {
+        std::printf("  %s\n", path.c_str());
+    }
+    std::printf("\n");
 }
 
 }  // namespace
 
 void RunDemo(LoadedPlugin& plugin) {
-    const PluginApi& api = plugin.Api();
     const std::string samplePath = PathFromEnvironment("HOSTSIM_DEMO_SAMPLE");
     const std::string outFolder = PathFromEnvironment("HOSTSIM_DEMO_OUT");
     if (samplePath.empty() || outFolder.empty()) {
@@ -182,154 +228,23 @@ void RunDemo(LoadedPlugin& plugin) {
         Check(false, "sample contest read: " + problem);
         return;
     }
-    const std::string call = contest.station.call;
-    const std::string badQsoName =
-        "BadQSO_StatsKVZDIGI_" + contest.station.end.Format("%d_%m_%Y") + ".txt";
-    const std::string cabrilloName = call + ".cbr";
-    const std::string summaryTextPath = InFolder(outFolder, "summary.txt");
-    const std::string summaryHtmlPath = InFolder(outFolder, "summary.html");
-    const std::string cabrilloPath = InFolder(outFolder, cabrilloName);
-    const std::string badQsoPath = InFolder(outFolder, badQsoName);
-    std::error_code ignored;
-    std::filesystem::create_directories(outFolder, ignored);
-    for (const std::string& stale : {summaryTextPath, summaryHtmlPath, cabrilloPath, badQsoPath}) {
-        std::filesystem::remove(stale, ignored);
-    }
     std::printf("sample: %s, %s (%s, %s), %zu QSOs from %s to %s UTC\n", samplePath.c_str(),
-                call.c_str(), contest.station.dxccPrefix.c_str(), contest.station.continent.c_str(),
-                contest.qsos.size(), contest.station.start.Format("%Y-%m-%d %H%M").c_str(),
+                contest.station.call.c_str(), contest.station.dxccPrefix.c_str(),
+                contest.station.continent.c_str(), contest.qsos.size(),
+                contest.station.start.Format("%Y-%m-%d %H%M").c_str(),
                 contest.station.end.Format("%Y-%m-%d %H%M").c_str());
 
-    // The host's folder is the scenario folder: its INI file says version 2.20.
-    char current[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, current);
-    const std::string hostFolder = InFolder(current, "");
-    WriteFileBytes("Zolt2.ini", "[Zolt]\r\nZolt=2.20\r\n");
-    // "Start" = 1: the reset toggles it and leaves the Setup window closed; the
-    // demo is about the reports, and no automation object answers here.
-    WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\KVZ-DIGI.ini");
+    const DemoFiles files = FilesFor(contest, outFolder);
+    PrepareOutputFolder(outFolder, files);
+    const std::string hostFolder = PrepareHostFolder();
 
-    Identify(api);
-    CheckEqual(host::ResetStats(api, ResetFor(contest, hostFolder, 0)), 1, "ResetStats0");
-    const ReplayTally logged = Replay(api, contest);
-    std::printf(
-        "replayed %zu QSOs: %d logged, %d rejected; CheckCall0 warned of %d dupes and"
-        " announced %d new multipliers\n",
-        contest.qsos.size(), logged.accepted, logged.rejected, logged.warnedDupes,
-        logged.newMultipliers);
-    CheckEqual(logged.unknownAnswers, 0, "CheckCall0 answers only 0, 1, 2 or 4");
-    Check(logged.accepted > 0 && logged.rejected > 0, "the sample has logged and rejected QSOs");
-
-    int out = 0;
-    const std::string summaryText = Result(api, out);
-    CheckEqual(out, kOutUntouched, "GetResult0 leaves its out value alone without an export");
-    Check(WriteFileBytes(summaryTextPath, summaryText), "summary text saved");
-    CheckEqual(static_cast<long long>(api.setVersion("2.20")), 0, "setVersion(\"2.20\") answers 0");
-    const std::string summaryHtml = Result(api, out);
-    Check(WriteFileBytes(summaryHtmlPath, summaryHtml), "summary HTML saved");
-    const std::string badQsoAfterReplay = ReadFileBytes(badQsoName);
-
-    // The export: the header dialog opens inside the reset, the notice inside
-    // GetResult0; both are modal on this thread, so an operator thread answers.
-    const bool dialogBuiltIn =
-        FindResourceA(plugin.Module(), MAKEINTRESOURCEA(kHeaderDialogId), RT_DIALOG) != nullptr;
-    ModalWatch dialog;
-    dialog.caption = kHeaderDialogCaption;
-    dialog.appearWithinMs = dialogBuiltIn ? 10000 : 3000;
-    dialog.screenshot = "demo-cabrillo-dialog.bmp";
-    {
-        ModalOperator operatorThread(dialog);
-        CheckEqual(host::ResetStats(api, ResetFor(contest, hostFolder, 1)), 1,
-                   "ResetStats0 with an export request");
-        operatorThread.Join();
-    }
-    if (dialogBuiltIn || dialog.appeared) {
-        Check(dialog.appeared, "the Cabrillo header dialog \"" + dialog.caption + "\" opened");
-        Check(dialog.closed, "the header dialog closed on OK");
-        Check(dialog.photographed, "screenshot of the header dialog saved");
-    } else {
-        std::printf(
-            "note: this Stats.dll has no header dialog (resource %d) yet; the export "
-            "goes on with the remembered header\n",
-            kHeaderDialogId);
-    }
-    const ReplayTally exported = Replay(api, contest);
-    CheckEqual(exported.accepted, logged.accepted, "the export replay logs the same QSOs");
-
-    ModalWatch notice;
-    notice.caption = kNoticeCaption;
-    notice.screenshot = "demo-output-box.bmp";
-    std::string exportResult;
-    {
-        ModalOperator operatorThread(notice);
-        exportResult = Result(api, out);
-        operatorThread.Join();
-    }
-    Check(notice.appeared, "GetResult0 in export mode shows the \"Output\" box");
-    CheckEqual(notice.text, "File produced: " + cabrilloName, "the Output box names the file");
-    Check(notice.photographed, "screenshot of the Output box saved");
-    CheckEqual(out, -1, "GetResult0 in export mode stores -1 in its out value");
-    Check(!exportResult.empty(), "GetResult0 in export mode still returns the summary");
-
-    Check(CopyFileA(cabrilloName.c_str(), cabrilloPath.c_str(), FALSE) != 0,
-          cabrilloName + " copied out");
-    Check(CopyFileA(badQsoName.c_str(), badQsoPath.c_str(), FALSE) != 0,
-          badQsoName + " copied out");
-
-    std::printf("\n");
-    PrintWithoutCarriageReturns(summaryText);
-    std::printf("\nOutput box: \"%s\"\nwritten:\n  %s\n  %s\n  %s\n  %s\n\n", notice.text.c_str(),
-                summaryTextPath.c_str(), summaryHtmlPath.c_str(), cabrilloPath.c_str(),
-                badQsoPath.c_str());
-
-    for (const std::string& path : {summaryTextPath, summaryHtmlPath, cabrilloPath, badQsoPath}) {
-        CheckFileKept(path);
-    }
-
-    // The summary agrees with what the plug-in answered QSO by QSO.
-    const SummaryNumbers numbers = ReadSummaryText(summaryText);
-    Check(numbers.totals.found, "the summary has a \"Total\" line");
-    Check(numbers.haveDupe && numbers.haveBad && numbers.haveScore,
-          "the summary has its \"Dupe\", \"Bad QSO\" and \"Score\" lines");
-    CheckEqual(numbers.bad, logged.rejected, "Bad QSO = QSOs AddData0 rejected");
-    CheckEqual(numbers.dupes, logged.warnedDupes, "Dupe = logged QSOs CheckCall0 called dupes");
-    CheckEqual(numbers.totals.qsos, logged.accepted - numbers.dupes,
-               "Total QSOs = logged QSOs less dupes");
-    CheckEqual(numbers.totals.rtty + numbers.totals.bpsk63, numbers.totals.qsos,
-               "every counted QSO is RTTY or BPSK63");
-    CheckEqual(numbers.scorePoints, numbers.totals.points, "the score uses the total points");
-    CheckEqual(numbers.scoreMultipliers, numbers.totals.multipliers,
-               "the score uses the total multipliers");
-    CheckEqual(numbers.score, numbers.totals.points * numbers.totals.multipliers,
-               "Score = points * multipliers");
-
-    const SummaryTotals htmlTotals = ReadSummaryHtmlTotals(summaryHtml);
-    Check(StartsWith(summaryHtml, "<html>") && summaryHtml.find("</html>") != std::string::npos,
-          "the HTML summary is one page");
-    Check(htmlTotals.found && htmlTotals.qsos == numbers.totals.qsos &&
-              htmlTotals.points == numbers.totals.points &&
-              htmlTotals.multipliers == numbers.totals.multipliers &&
-              htmlTotals.rtty == numbers.totals.rtty && htmlTotals.bpsk63 == numbers.totals.bpsk63,
-          "the HTML Total row holds the numbers of the text");
-
-    const std::vector<std::string> badLines = SplitLines(ReadFileBytes(badQsoPath));
-    CheckEqual(static_cast<long long>(badLines.size()), 1 + logged.rejected + logged.warnedDupes,
-               "bad-QSO file: title, one line per rejected QSO and per dupe");
-    CheckEqual(CountLinesEndingWith(badLines, "   DUPE !!!"), logged.warnedDupes,
-               "bad-QSO file: one DUPE line per dupe");
-    CheckEqual(ReadFileBytes(badQsoPath), badQsoAfterReplay,
-               "the export replay writes the same bad-QSO file");
-
-    const std::vector<std::string> cabrillo = SplitLines(ReadFileBytes(cabrilloPath));
-    Check(!cabrillo.empty() && cabrillo.front() == "START-OF-LOG: 3.0",
-          "the Cabrillo log starts with START-OF-LOG: 3.0");
-    Check(!cabrillo.empty() && cabrillo.back() == "END-OF-LOG:",
-          "the Cabrillo log ends with END-OF-LOG:");
-    CheckEqual(LineStartingWith(cabrillo, "CALLSIGN:"), "CALLSIGN: " + call,
-               "the Cabrillo log is the operator's");
-    CheckEqual(CountLinesStartingWith(cabrillo, "QSO:"), exported.accepted,
-               "one Cabrillo QSO line per logged QSO, dupes included");
-    CheckEqual(LineStartingWith(cabrillo, "CLAIMED-SCORE:"),
-               "CLAIMED-SCORE: " + std::to_string(numbers.score),
-               "the claimed score is the summary's score");
+    DemoReports reports;
+    reports.call = contest.station.call;
+    reports.badQsoPath = files.badQso;
+    reports.cabrilloPath = files.cabrillo;
+    reports.keptFiles = {files.summaryText, files.summaryHtml, files.cabrillo, files.badQso};
+    ScoreTheLog(plugin.Api(), contest, hostFolder, files, reports);
+    const std::string noticeText = Export(plugin, contest, hostFolder, files, reports);
+    PrintForOperator(reports, noticeText);
+    CheckDemoReports(reports);
 }
