@@ -80,31 +80,37 @@ void PerCall(benchmark::State& state, std::size_t callsPerIteration) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_ReplayAddData(benchmark::State& state) {
+// A fresh host folder and N QSOs ready to replay.
+struct BenchContest {
+    explicit BenchContest(std::size_t count)
+        : qsos(MakeQsos(Stations(), count)), serials(Serials(qsos)) {
+        std::filesystem::create_directory("Plugins");
+    }
     ScopedWorkingDirectory folder;
-    std::filesystem::create_directory("Plugins");
-    const NativeApi api;
-    const std::vector<BenchQso> qsos =
-        MakeQsos(Stations(), static_cast<std::size_t>(state.range(0)));
-    std::vector<std::string> serials = Serials(qsos);
+    NativeApi api;
+    std::vector<BenchQso> qsos;
+    std::vector<std::string> serials;
+};
+
+void BM_ReplayAddData(benchmark::State& state) {
+    BenchContest contest(static_cast<std::size_t>(state.range(0)));
+    const NativeApi& api = contest.api;
     for (auto _ : state) {
         state.PauseTiming();
         host::ResetStats(api, host::Reset{});
         state.ResumeTiming();
-        Replay(api, qsos, serials);
+        Replay(api, contest.qsos, contest.serials);
     }
-    PerCall(state, qsos.size());
+    PerCall(state, contest.qsos.size());
 }
 
 void BM_CheckCall(benchmark::State& state) {
-    ScopedWorkingDirectory folder;
-    std::filesystem::create_directory("Plugins");
-    const NativeApi api;
+    BenchContest contest(static_cast<std::size_t>(state.range(0)));
+    const NativeApi& api = contest.api;
     const std::vector<Station>& stations = Stations();
-    const std::vector<BenchQso> qsos = MakeQsos(stations, static_cast<std::size_t>(state.range(0)));
-    std::vector<std::string> serials = Serials(qsos);
+    const std::vector<BenchQso>& qsos = contest.qsos;
     host::ResetStats(api, host::Reset{});
-    Replay(api, qsos, serials);
+    Replay(api, qsos, contest.serials);
 
     // What the operator types: calls already in the log (duplicates on this
     // band) and calls not yet worked, spread over the database. The host hands
@@ -146,16 +152,12 @@ void BM_CheckCall(benchmark::State& state) {
 // again each time. With `exportRequest` set, each call also writes the
 // Cabrillo file.
 void GetResultAfterReplay(benchmark::State& state, int exportRequest) {
-    ScopedWorkingDirectory folder;
-    std::filesystem::create_directory("Plugins");
-    const NativeApi api;
-    const std::vector<BenchQso> qsos =
-        MakeQsos(Stations(), static_cast<std::size_t>(state.range(0)));
-    std::vector<std::string> serials = Serials(qsos);
+    BenchContest contest(static_cast<std::size_t>(state.range(0)));
+    const NativeApi& api = contest.api;
     host::Reset reset;
     reset.exportRequest = exportRequest;
     host::ResetStats(api, reset);
-    Replay(api, qsos, serials);
+    Replay(api, contest.qsos, contest.serials);
     for (auto _ : state)
         benchmark::DoNotOptimize(host::GetResult(api));
     PerCall(state, 1);

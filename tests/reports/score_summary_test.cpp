@@ -187,6 +187,25 @@ TEST_F(ScoreSummaryTest, ModeTextsOtherThanTheExactOnesJoinThePreviousMode) {
     EXPECT_TRUE(g_multipliers[MultiplierListIndex(3, 0)].empty());
 }
 
+TEST_F(ScoreSummaryTest, RowsAreCountedOneAfterAnotherInTheirSortedOrder) {
+    // "20M" is accepted as a band but is none of the band texts: it shares the
+    // lists of the row before it, and emptying them drops that row's keys. A
+    // mode text of neither mode at the start of a row takes the mode the row
+    // before it ended with.
+    StartContest();
+    Work(QsoAt("UA9XX", "UA9", "AS", "20M", "rtty", 10, 0));
+    Work(QsoAt("DL1XX", "DL", "EU", "20m", "BPSK63", 10, 1));
+
+    const std::string text = Result();
+    const std::size_t known = text.find("20m\t 1\t 1\t 1\t 0\t 1\r\n");
+    const std::size_t other = text.find("20M\t 1\t 2\t 1\t 0\t 0\r\n");
+    ASSERT_NE(other, std::string::npos) << text;
+    EXPECT_LT(known, other) << text;
+    std::lock_guard<std::mutex> hold(g_stateLock);
+    EXPECT_EQ(g_multipliers[MultiplierListIndex(3, 1)], (StringList{"UA9"}));
+    EXPECT_TRUE(g_multipliers[MultiplierListIndex(3, 0)].empty());
+}
+
 TEST_F(ScoreSummaryTest, ListsOfBandsWithoutRowsKeepTheirKeys) {
     StartContest();
     {
