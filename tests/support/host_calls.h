@@ -109,11 +109,11 @@ int CheckCall(const Api& api, const Check& c) {
                          second);
 }
 
-// The summary text; `out` receives what GetResult0 stores through its pointer
-// (it starts at 0).
+// The summary text. GetResult0 gets a pointer to a copy of *out, and *out then
+// holds whatever the call left there.
 template <typename Api>
 std::string GetResult(const Api& api, int* out = nullptr) {
-    int stored = 0;
+    int stored = out != nullptr ? *out : 0;
     const char* text = api.getResult(&stored);
     if (out != nullptr)
         *out = stored;
