@@ -24,6 +24,10 @@
 //   hostsim exit-with-setup-open    process exit with the window open, timed
 //                                   from outside (runs "exit-child")
 //   hostsim replay          a contest session's answers and bad-QSO file, as natively
+//   hostsim cabrillo-dialog the header dialog of an export, filled in and confirmed,
+//                           and the Cabrillo file and settings it leaves
+//   hostsim cabrillo-cancel a cancelled header dialog and the export after it
+//   hostsim cabrillo-not-produced  exports whose file cannot be written
 
 #include <windows.h>
 
@@ -66,6 +70,9 @@ const Scenario kScenarios[] = {
     {"unload-while-starting", RunUnloadWhileStarting},
     {"exit-with-setup-open", RunExitWithSetupOpen},
     {"exit-child", RunExitChild},
+    {"cabrillo-dialog", RunCabrilloDialog},
+    {"cabrillo-cancel", RunCabrilloCancel},
+    {"cabrillo-not-produced", RunCabrilloNotProduced},
 };
 
 int Usage() {

@@ -52,3 +52,12 @@ void RunExitChild(LoadedPlugin& plugin);
 // A contest session with duplicates, rejects and deletions: every answer and
 // the bad-QSO file, byte for byte as in the native tests.
 void RunReplay(LoadedPlugin& plugin);
+
+// The Cabrillo header dialog on a first export: template, lists and presets;
+// filled in, confirmed, and the log and settings it leaves.
+void RunCabrilloDialog(LoadedPlugin& plugin);
+// A cancelled header dialog leaves the settings alone; the export uses the
+// loaded header.
+void RunCabrilloCancel(LoadedPlugin& plugin);
+// Exports whose file cannot be written say so and leave the earlier file.
+void RunCabrilloNotProduced(LoadedPlugin& plugin);
