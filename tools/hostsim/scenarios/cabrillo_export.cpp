@@ -9,7 +9,6 @@
 #include "cabrillo_dialog.h"
 #include "checks.h"
 #include "plugin_loader.h"
-#include "scenario_folder.h"
 #include "scenarios/cabrillo_session.h"
 #include "scenarios/scenarios.h"
 #include "ui_driver.h"
