@@ -6,7 +6,11 @@
 
 #include <windows.h>
 
-// Which way UpdateData copies: only members-to-boxes is used here.
+#include <string>
+
+#include "framework/gdi.h"
+
+// Which way UpdateData copies: members to controls, or back (save).
 struct CDataExchange {
     HWND dialog;
     bool saveAndValidate;
@@ -14,6 +18,14 @@ struct CDataExchange {
 
 // Binds a check box to a 0/1 member.
 void DDX_Check(CDataExchange* exchange, int controlId, int& value);
+// Binds an edit control to a text member (ANSI code page; a multi-line text
+// has "\r\n" between its lines).
+void DDX_Text(CDataExchange* exchange, int controlId, std::string& value);
+// Binds a combo box with an edit field to a text member. Loading selects the
+// first list entry that begins with the value, ignoring case, or else puts the
+// value into the edit field; an empty value leaves the box empty. Saving takes
+// the text the box shows.
+void DDX_CBString(CDataExchange* exchange, int controlId, std::string& value);
 
 class CDialog {
 public:
@@ -31,15 +43,21 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     // Copies the members into the controls (save false) or back.
     void UpdateData(bool save);
+    // The dialog's background and the text on it (labels, check boxes); input
+    // fields keep the system's colours. Without a call the system's colours.
+    void SetBackgroundColors(COLORREF background, COLORREF text);
 
 protected:
     // Derived dialogs handle their messages in one switch here and pass the
     // rest on to this base. The result is the dialog procedure's result.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    virtual BOOL OnInitDialog() { return TRUE; }
+    // Runs once the controls exist and their lists are filled: presets the
+    // controls from the members.
+    virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
-    virtual void OnOK() { EndDialog(IDOK); }
+    // Keeps the controls' values in the members, then closes with IDOK.
+    virtual void OnOK();
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Called once the window has gone; the object may delete itself here.
     virtual void OnWindowGone() {}
@@ -52,7 +70,13 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Fills the combo boxes from the list resource of the template's id, if any.
+    void FillComboLists();
+    INT_PTR OnCtlColor(HDC dc);
 
     UINT m_templateId;
     bool m_modal = false;
+    CBrush m_backgroundBrush;
+    COLORREF m_backgroundColor = 0;
+    COLORREF m_textColor = 0;
 };

@@ -9,6 +9,7 @@
 #include "framework/dispatch_error.h"
 #include "framework/module_instance.h"
 #include "framework/wide_text.h"
+#include "resources/dialog_look.h"
 #include "resources/resource_ids.h"
 #include "ui/host_link.h"
 #include "ui/setup_texts.h"
@@ -25,8 +26,6 @@ constexpr UINT WM_SETUP_WINDOW_UP = WM_APP + 1;
 constexpr UINT_PTR kSettleTimer = 1;
 constexpr UINT kSettleMs = 150;
 
-const COLORREF kBackground = RGB(255, 250, 198);
-const COLORREF kTextColor = RGB(0, 0, 0);
 const COLORREF kIdleFace = RGB(240, 240, 240);
 const COLORREF kChosenFace = RGB(0, 255, 0);
 const COLORREF kLabelColor = RGB(1, 1, 1);
@@ -43,7 +42,9 @@ void WriteFlag(const std::string& key, int value) {
 
 }  // namespace
 
-Setup::Setup() : CDialog(IDD_SETUP) {}
+Setup::Setup() : CDialog(IDD_SETUP) {
+    SetBackgroundColors(kDialogBackground, kDialogText);
+}
 
 INT_PTR Setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -58,14 +59,6 @@ INT_PTR Setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return CDialog::HandleMessage(message, wParam, lParam);
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORMSGBOX:
-            return OnCtlColor(reinterpret_cast<HDC>(wParam));
         case WM_SETCURSOR:
             OnSetCursor();
             return FALSE;  // the cursor is then set as usual
@@ -117,7 +110,6 @@ BOOL Setup::OnInitDialog() {
     }
     ReadStoredOptions();
     PlaceWindow();
-    m_brush.CreateSolidBrush(kBackground);
     SetTexts();
     AttachModeButtons();
     UpdateData(false);
@@ -270,12 +262,6 @@ void Setup::OnBpskClicked() {
     ChooseMode(ModeChoice::Bpsk63);
     WriteSetting("Mode", "BPSK63");
     RequestWindowUpdate();
-}
-
-INT_PTR Setup::OnCtlColor(HDC dc) {
-    SetTextColor(dc, kTextColor);
-    SetBkColor(dc, kBackground);
-    return reinterpret_cast<INT_PTR>(m_brush.GetSafeHandle());
 }
 
 void Setup::OnSetCursor() {

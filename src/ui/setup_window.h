@@ -4,7 +4,6 @@
 // membership; the engine's window-update requests arrive here as well.
 
 #include "framework/dialog.h"
-#include "framework/gdi.h"
 #include "ui/setup_choices.h"
 #include "windows/advanced_button.h"
 
@@ -24,7 +23,6 @@ private:
     LRESULT OnWindowUpdate();
     void OnRttyClicked();
     void OnBpskClicked();
-    INT_PTR OnCtlColor(HDC dc);
     void OnSetCursor();
     void OnStatsClicked();
     void OnDxccClicked();
@@ -46,7 +44,6 @@ private:
     int m_dxcc = 0;
     int m_windowOnTop = 0;
     int m_extendedDxcc = 0;
-    CBrush m_brush;
     CAdvancedButton m_rttyButton;
     CAdvancedButton m_bpskButton;
     int m_clubMember = 0;

@@ -27,6 +27,10 @@
 //   hostsim demo            the shipped sample contest through the DLL, then the
 //                           summary, HTML page, Cabrillo export and bad-QSO file
 //                           copied to %HOSTSIM_DEMO_OUT%
+//   hostsim cabrillo-dialog the header dialog of an export, filled in and confirmed,
+//                           and the Cabrillo file and settings it leaves
+//   hostsim cabrillo-cancel a cancelled header dialog and the export after it
+//   hostsim cabrillo-not-produced  exports whose file cannot be written
 
 #include <windows.h>
 
@@ -70,6 +74,9 @@ const Scenario kScenarios[] = {
     {"unload-while-starting", RunUnloadWhileStarting},
     {"exit-with-setup-open", RunExitWithSetupOpen},
     {"exit-child", RunExitChild},
+    {"cabrillo-dialog", RunCabrilloDialog},
+    {"cabrillo-cancel", RunCabrilloCancel},
+    {"cabrillo-not-produced", RunCabrilloNotProduced},
 };
 
 int Usage() {

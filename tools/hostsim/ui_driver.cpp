@@ -26,14 +26,27 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
     return TRUE;
 }
 
-BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
+bool IsOurVisibleDialog(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
-        std::string(className) != "#32770") {
+    return process == GetCurrentProcessId() && IsWindowVisible(window) &&
+           std::string(className) == "#32770";
+}
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    if (IsOurVisibleDialog(window) && WindowText(window) == search->text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    if (!IsOurVisibleDialog(window)) {
         return TRUE;
     }
     DialogSearch inner{search->text, nullptr};
@@ -64,6 +77,19 @@ HWND WaitForDialogContaining(const std::string& text, DWORD timeoutMs) {
     return nullptr;
 }
 
+HWND WaitForDialogCaptioned(const std::string& caption, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    do {
+        DialogSearch search{caption, nullptr};
+        EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
 std::string WindowText(HWND window) {
     int length = GetWindowTextLengthA(window);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
@@ -75,6 +101,10 @@ std::string WindowText(HWND window) {
 std::string DialogItemText(HWND dialog, int controlId) {
     HWND item = GetDlgItem(dialog, controlId);
     return item != nullptr ? WindowText(item) : std::string();
+}
+
+std::string MessageBoxText(HWND box) {
+    return DialogItemText(box, 0xFFFF);
 }
 
 void ClickDialogButton(HWND dialog, int controlId) {

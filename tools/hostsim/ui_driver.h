@@ -10,8 +10,15 @@
 // (or caption) contains the given text; waits up to timeoutMs. Null if none.
 HWND WaitForDialogContaining(const std::string& text, DWORD timeoutMs);
 
+// A visible top-level dialog-class window of this process with exactly this
+// caption (a message box, a plug-in dialog); waits up to timeoutMs. Null if none.
+HWND WaitForDialogCaptioned(const std::string& caption, DWORD timeoutMs);
+
 std::string WindowText(HWND window);
 std::string DialogItemText(HWND dialog, int controlId);
+
+// The text of a message box, which the system keeps in its static 0xFFFF.
+std::string MessageBoxText(HWND box);
 
 // Presses a push button of a dialog as a click would.
 void ClickDialogButton(HWND dialog, int controlId);

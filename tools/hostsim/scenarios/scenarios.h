@@ -55,3 +55,12 @@ void RunReplay(LoadedPlugin& plugin);
 // The shipped sample contest replayed as the host would, then every report an
 // operator keeps, written to the output folder and checked against each other.
 void RunDemo(LoadedPlugin& plugin);
+
+// The Cabrillo header dialog on a first export: template, lists and presets;
+// filled in, confirmed, and the log and settings it leaves.
+void RunCabrilloDialog(LoadedPlugin& plugin);
+// A cancelled header dialog leaves the settings alone; the export uses the
+// loaded header.
+void RunCabrilloCancel(LoadedPlugin& plugin);
+// Exports whose file cannot be written say so and leave the earlier file.
+void RunCabrilloNotProduced(LoadedPlugin& plugin);
