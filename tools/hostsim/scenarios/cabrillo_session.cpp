@@ -73,8 +73,6 @@ void GiveUp(const std::string& why) {
 
 int ExportReset(LoadedPlugin& plugin, const char* callsign,
                 const std::function<void(HWND)>& operatorActs) {
-    HeaderJob job{&operatorActs, nullptr};
-    HANDLE thread = CreateThread(nullptr, 0, WorkHeaderDialog, &job, 0, nullptr);
     const std::string hostFolder = CurrentFolder();
     host::Reset reset;
     reset.hostFolder = hostFolder.c_str();
@@ -84,6 +82,13 @@ int ExportReset(LoadedPlugin& plugin, const char* callsign,
     reset.end = COleDateTime(host::OleDays(2019, 2, 17, 23, 59), 0);
     reset.ownDxccPrefix = "UA9";
     reset.ownContinent = "AS";
+    return ExportReset(plugin, reset, operatorActs);
+}
+
+int ExportReset(LoadedPlugin& plugin, const host::Reset& reset,
+                const std::function<void(HWND)>& operatorActs) {
+    HeaderJob job{&operatorActs, nullptr};
+    HANDLE thread = CreateThread(nullptr, 0, WorkHeaderDialog, &job, 0, nullptr);
     const int result = host::ResetStats(plugin.Api(), reset);  // modal until closed
     AwaitOperator(thread, "the header dialog");
     Check(job.dialog != nullptr && !IsWindow(job.dialog),
@@ -159,17 +164,6 @@ std::string ReadSettingHere(const std::string& key) {
 
 void WriteSettingHere(const std::string& key, const std::string& value) {
     WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), SettingsFileHere().c_str());
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void Photograph(HWND window, const std::string& name) {

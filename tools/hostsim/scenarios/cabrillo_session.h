@@ -8,6 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "file_bytes.h"
+#include "support/host_calls.h"
+
 class LoadedPlugin;
 
 // Ends the run when the operator cannot go on: the host's thread would
@@ -18,6 +21,9 @@ class LoadedPlugin;
 // that WriteHostIni filled. `operatorActs` gets the header dialog on a thread
 // of its own and must close it. Returns ResetStats0's result.
 int ExportReset(LoadedPlugin& plugin, const char* callsign,
+                const std::function<void(HWND)>& operatorActs);
+// The same for any reset with an export request.
+int ExportReset(LoadedPlugin& plugin, const host::Reset& reset,
                 const std::function<void(HWND)>& operatorActs);
 
 // GetResult0 in export mode: the operator reads the "Output" box, photographs
@@ -39,9 +45,6 @@ extern const char kContestQsoLines[];
 std::string SettingsFileHere();
 std::string ReadSettingHere(const std::string& key);
 void WriteSettingHere(const std::string& key, const std::string& value);
-
-std::string ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);
 
 // Photographs a window once it has repainted.
 void Photograph(HWND window, const std::string& name);

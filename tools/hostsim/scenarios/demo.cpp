@@ -17,18 +17,16 @@
 
 #include "checks.h"
 #include "plugin_loader.h"
+#include "scenarios/cabrillo_session.h"
 #include "scenarios/demo_checks.h"
 #include "scenarios/demo_outputs.h"
 #include "scenarios/demo_replay.h"
 #include "scenarios/demo_sample.h"
-#include "scenarios/modal_operator.h"
 #include "scenarios/scenarios.h"
+#include "ui_driver.h"
 
 namespace {
 
-const int kHeaderDialogId = 101;
-const char kHeaderDialogCaption[] = "KVZ DIGI Contest";
-const char kNoticeCaption[] = "Output";
 // GetResult0 writes its out value only in export mode.
 const int kOutUntouched = 12345;
 
@@ -118,7 +116,7 @@ void Identify(const PluginApi& api) {
 void ScoreTheLog(const PluginApi& api, const SampleContest& contest, const std::string& hostFolder,
                  const DemoFiles& files, DemoReports& reports) {
     Identify(api);
-    CheckEqual(ResetForSample(api, contest, hostFolder, 0), 1, "ResetStats0");
+    CheckEqual(host::ResetStats(api, SampleReset(contest, hostFolder, 0)), 1, "ResetStats0");
     reports.logged = ReplaySample(api, contest);
     std::printf(
         "replayed %zu QSOs: %d logged, %d rejected; CheckCall0 warned of %d dupes and"
@@ -139,64 +137,37 @@ void ScoreTheLog(const PluginApi& api, const SampleContest& contest, const std::
     reports.badQsoAfterReplay = ReadFileBytes(files.badQsoName);
 }
 
-// The reset with an export request opens the header dialog; both it and the
-// notice of GetResult0 are modal on this thread, so an operator thread answers.
-void ConfirmHeaderDialog(const LoadedPlugin& plugin, const SampleContest& contest,
+// The reset with an export request opens the header dialog, and GetResult0
+// then the "Output" box; both are modal on this thread, so an operator thread
+// answers them.
+void ConfirmHeaderDialog(LoadedPlugin& plugin, const SampleContest& contest,
                          const std::string& hostFolder) {
-    const bool dialogBuiltIn =
-        FindResourceA(plugin.Module(), MAKEINTRESOURCEA(kHeaderDialogId), RT_DIALOG) != nullptr;
-    ModalWatch dialog;
-    dialog.caption = kHeaderDialogCaption;
-    dialog.appearWithinMs = dialogBuiltIn ? 10000 : 3000;
-    dialog.screenshot = "demo-cabrillo-dialog.bmp";
-    {
-        ModalOperator operatorThread(dialog);
-        CheckEqual(ResetForSample(plugin.Api(), contest, hostFolder, 1), 1,
-                   "ResetStats0 with an export request");
-        operatorThread.Join();
-    }
-    if (!dialogBuiltIn && !dialog.appeared) {
-        std::printf(
-            "note: this Stats.dll has no header dialog (resource %d) yet; the export "
-            "goes on with the remembered header\n",
-            kHeaderDialogId);
-        return;
-    }
-    Check(dialog.appeared, "the Cabrillo header dialog \"" + dialog.caption + "\" opened");
-    Check(dialog.closed, "the header dialog closed on OK");
-    Check(dialog.photographed, "screenshot of the header dialog saved");
+    CheckEqual(ExportReset(plugin, SampleReset(contest, hostFolder, 1),
+                           [](HWND dialog) {
+                               Photograph(dialog, "demo-cabrillo-dialog.bmp");
+                               ClickDialogButton(dialog, IDOK);
+                           }),
+               1, "ResetStats0 with an export request");
 }
 
 // Returns the text of the "Output" box.
-std::string Export(const LoadedPlugin& plugin, const SampleContest& contest,
+std::string Export(LoadedPlugin& plugin, const SampleContest& contest,
                    const std::string& hostFolder, const DemoFiles& files, DemoReports& reports) {
     ConfirmHeaderDialog(plugin, contest, hostFolder);
     reports.exported = ReplaySample(plugin.Api(), contest);
     CheckEqual(reports.exported.accepted, reports.logged.accepted,
                "the export replay logs the same QSOs");
 
-    ModalWatch notice;
-    notice.caption = kNoticeCaption;
-    notice.screenshot = "demo-output-box.bmp";
     int out = 0;
-    std::string result;
-    {
-        ModalOperator operatorThread(notice);
-        result = Result(plugin.Api(), out);
-        operatorThread.Join();
-    }
-    Check(notice.appeared, "GetResult0 in export mode shows the \"Output\" box");
-    CheckEqual(notice.text, "File produced: " + files.cabrilloName,
-               "the Output box names the file");
-    Check(notice.photographed, "screenshot of the Output box saved");
+    const std::string notice = ExportResult(plugin, out, "demo-output-box.bmp");
+    CheckEqual(notice, "File produced: " + files.cabrilloName, "the Output box names the file");
     CheckEqual(out, -1, "GetResult0 in export mode stores -1 in its out value");
-    Check(!result.empty(), "GetResult0 in export mode still returns the summary");
 
     Check(CopyFileA(files.cabrilloName.c_str(), files.cabrillo.c_str(), FALSE) != 0,
           files.cabrilloName + " copied out");
     Check(CopyFileA(files.badQsoName.c_str(), files.badQso.c_str(), FALSE) != 0,
           files.badQsoName + " copied out");
-    return notice.text;
+    return notice;
 }
 
 void PrintForOperator(const DemoReports& reports, const std::string& noticeText) {

@@ -56,20 +56,6 @@ SummaryTotals ReadSummaryHtmlTotals(const std::string& html) {
     return totals;
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
 std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
     std::size_t at = 0;

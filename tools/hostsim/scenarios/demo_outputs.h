@@ -3,7 +3,9 @@
 // both forms, and the lines of the files the plug-in wrote.
 
 #include <string>
+
 #include <vector>
+#include "file_bytes.h"
 
 struct SummaryTotals {
     bool found = false;
@@ -31,8 +33,6 @@ SummaryNumbers ReadSummaryText(const std::string& text);
 // The "Total" row of the HTML summary.
 SummaryTotals ReadSummaryHtmlTotals(const std::string& html);
 
-std::string ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Lines without their line ends (CR LF or LF); no empty last line.
 std::vector<std::string> SplitLines(const std::string& bytes);
 bool StartsWith(const std::string& text, const std::string& start);

@@ -2,8 +2,8 @@
 
 #include "support/host_calls.h"
 
-int ResetForSample(const PluginApi& api, const SampleContest& contest,
-                   const std::string& hostFolder, int exportRequest) {
+host::Reset SampleReset(const SampleContest& contest, const std::string& hostFolder,
+                        int exportRequest) {
     host::Reset reset;
     reset.hostFolder = hostFolder.c_str();
     reset.exportRequest = exportRequest;
@@ -12,7 +12,7 @@ int ResetForSample(const PluginApi& api, const SampleContest& contest,
     reset.end = contest.station.end;
     reset.ownDxccPrefix = contest.station.dxccPrefix.c_str();
     reset.ownContinent = contest.station.continent.c_str();
-    return host::ResetStats(api, reset);
+    return reset;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "plugin_loader.h"
 #include "scenarios/demo_sample.h"
+#include "support/host_calls.h"
 
 struct ReplayTally {
     int accepted = 0;
@@ -15,9 +16,10 @@ struct ReplayTally {
     int unknownAnswers = 0;  // CheckCall0 answers outside 0, 1, 2, 4
 };
 
-// ResetStats0 for the sample's station; `hostFolder` ends in a backslash.
-int ResetForSample(const PluginApi& api, const SampleContest& contest,
-                   const std::string& hostFolder, int exportRequest);
+// The host's reset for the sample's station; `hostFolder` ends in a
+// backslash. The texts point into `contest` and `hostFolder`.
+host::Reset SampleReset(const SampleContest& contest, const std::string& hostFolder,
+                        int exportRequest);
 
 // CheckCall0 then AddData0 for every QSO, in the order of the sample.
 ReplayTally ReplaySample(const PluginApi& api, const SampleContest& contest);

@@ -10,19 +10,9 @@
 
 #include "checks.h"
 #include "engine/replay_cases.h"
+#include "file_bytes.h"
 #include "plugin_loader.h"
 #include "scenarios/scenarios.h"
-
-namespace {
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-}  // namespace
 
 void RunReplay(LoadedPlugin& plugin) {
     char temp[MAX_PATH] = {};
