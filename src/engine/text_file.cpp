@@ -51,11 +51,30 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     return lines;
 }
 
-bool RewriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
+std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
-    if (WriteLines(temporary, lines) && platform::ReplaceFileAtomically(temporary, path)) {
-        return true;
+    std::string problem;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return "it could not be created";
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (out.fail())
+            problem = "it could not be written completely";
     }
-    std::remove(temporary.c_str());
-    return false;
+    if (problem.empty() && !platform::ReplaceFileAtomically(temporary, path))
+        problem = "the old file could not be replaced";
+    if (!problem.empty())
+        std::remove(temporary.c_str());
+    return problem;
+}
+
+bool RewriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += kLineEnd;
+    }
+    return WriteFileAtomically(path, bytes).empty();
 }

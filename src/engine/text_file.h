@@ -18,6 +18,12 @@ bool AppendLine(const std::string& path, const std::string& line);
 // nothing when the file cannot be opened.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 
-// Writes the lines to a temporary file beside the target and then replaces the
+// Writes the bytes to a temporary file beside the target and then replaces the
 // target with it, so a crash or a full disk never leaves it half-written.
+// Returns why that failed ("it could not be created", "it could not be written
+// completely", "the old file could not be replaced"), or "" when the target
+// now holds the bytes.
+std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// The same for lines, each ending in a carriage return and line feed.
 bool RewriteLinesAtomically(const std::string& path, const std::vector<std::string>& lines);

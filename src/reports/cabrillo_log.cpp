@@ -1,11 +1,7 @@
 #include "reports/cabrillo_log.h"
 
-#include <cstdio>
-#include <fstream>
-#include <mutex>
-
 #include "engine/contest_state.h"
-#include "platform/platform.h"
+#include "engine/text_file.h"
 #include "reports/printf_text.h"
 #include "reports/score_summary.h"
 
@@ -55,25 +51,6 @@ std::string FileText(const CabrilloLog& log) {
     return text;
 }
 
-// Why a file could not be produced, or empty when it was.
-std::string WriteWholeFile(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".tmp";
-    std::string problem;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return "it could not be created";
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (out.fail())
-            problem = "it could not be written completely";
-    }
-    if (problem.empty() && !platform::ReplaceFileAtomically(temporary, path))
-        problem = "the old file could not be replaced";
-    if (!problem.empty())
-        std::remove(temporary.c_str());
-    return problem;
-}
 }  // namespace
 
 void CabrilloLog::AddQsoLine(std::string call, std::int32_t frequencyKhz, std::string modeCode,
@@ -88,7 +65,7 @@ void CabrilloLog::AddQsoLine(std::string call, std::int32_t frequencyKhz, std::s
 
 std::string CabrilloLog::Write() {
     const std::string fileName = fileBase + ".cbr";
-    const std::string problem = WriteWholeFile(fileName, FileText(*this));
+    const std::string problem = WriteFileAtomically(fileName, FileText(*this));
     if (!problem.empty())
         return "File not produced: " + fileName + "\r\n(" + problem + ")";
     return "File produced: " + fileName;

@@ -7,6 +7,19 @@
 
 const char kMissingSetting[] = "<missing>";
 
+namespace {
+std::string ReadSettingIn(const std::string& file, const std::string& key) {
+    char value[512] = {};
+    GetPrivateProfileStringA("Settings", key.c_str(), kMissingSetting, value, sizeof value,
+                             file.c_str());
+    return value;
+}
+
+void WriteSettingIn(const std::string& file, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), file.c_str());
+}
+}  // namespace
+
 ScenarioFolder::ScenarioFolder(const std::string& name) {
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
@@ -36,12 +49,23 @@ bool ScenarioFolder::SettingsFileExists() const {
 }
 
 std::string ScenarioFolder::ReadSetting(const std::string& key) const {
-    char value[256] = {};
-    GetPrivateProfileStringA("Settings", key.c_str(), kMissingSetting, value, sizeof value,
-                             SettingsFile().c_str());
-    return value;
+    return ReadSettingIn(SettingsFile(), key);
 }
 
 void ScenarioFolder::WriteSetting(const std::string& key, const std::string& value) const {
-    WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), SettingsFile().c_str());
+    WriteSettingIn(SettingsFile(), key, value);
+}
+
+std::string SettingsFileHere() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return std::string(folder) + "\\Plugins\\KVZ-DIGI.ini";
+}
+
+std::string ReadSettingHere(const std::string& key) {
+    return ReadSettingIn(SettingsFileHere(), key);
+}
+
+void WriteSettingHere(const std::string& key, const std::string& value) {
+    WriteSettingIn(SettingsFileHere(), key, value);
 }

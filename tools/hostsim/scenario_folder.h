@@ -28,3 +28,8 @@ private:
 };
 
 extern const char kMissingSetting[];
+
+// The same for the current folder, which is the scenario's folder while it runs.
+std::string SettingsFileHere();
+std::string ReadSettingHere(const std::string& key);
+void WriteSettingHere(const std::string& key, const std::string& value);

@@ -151,21 +151,6 @@ const char kContestQsoLines[] =
     "QSO: 14080 RY 2019-02-16 1215 UA9XX         599 0003   DL2ZZ         599 1234\r\n"
     "QSO: 14086 PS 2019-02-16 1220 UA9XX         599 0004   UA9AA         599 0016\r\n";
 
-std::string SettingsFileHere() {
-    return CurrentFolder() + "Plugins\\KVZ-DIGI.ini";
-}
-
-std::string ReadSettingHere(const std::string& key) {
-    char value[512] = {};
-    GetPrivateProfileStringA("Settings", key.c_str(), kMissingSetting, value, sizeof value,
-                             SettingsFileHere().c_str());
-    return value;
-}
-
-void WriteSettingHere(const std::string& key, const std::string& value) {
-    WritePrivateProfileStringA("Settings", key.c_str(), value.c_str(), SettingsFileHere().c_str());
-}
-
 void Photograph(HWND window, const std::string& name) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "file_bytes.h"
+#include "scenario_folder.h"
 #include "support/host_calls.h"
 
 class LoadedPlugin;
@@ -39,12 +40,6 @@ void WriteHostIni();
 void LogContestQsos(LoadedPlugin& plugin);
 // The QSO lines they give in the log of UA9XX, in log order.
 extern const char kContestQsoLines[];
-
-// The plug-in's settings file in the current folder, and one of its values
-// ("<missing>" when the key is not there).
-std::string SettingsFileHere();
-std::string ReadSettingHere(const std::string& key);
-void WriteSettingHere(const std::string& key, const std::string& value);
 
 // Photographs a window once it has repainted.
 void Photograph(HWND window, const std::string& name);

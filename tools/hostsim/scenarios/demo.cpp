@@ -94,7 +94,7 @@ std::string PrepareHostFolder() {
     WriteFileBytes("Zolt2.ini", "[Zolt]\r\nZolt=2.20\r\n");
     // "Start" = 1: the reset toggles it and leaves the Setup window closed; the
     // demo is about the reports, and no automation object answers here.
-    WritePrivateProfileStringA("Settings", "Start", "1", "Plugins\\KVZ-DIGI.ini");
+    WriteSettingHere("Start", "1");
     return InFolder(current, "");
 }
 
